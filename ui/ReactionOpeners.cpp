@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QLatin1StringView>
+#include <QLineEdit>
 #include <QWidget>
 
 #include <optional>
@@ -26,7 +27,6 @@ constexpr int TamperSlot = 3;
 constexpr int BlockingSlot = 5;
 
 // The time boxes' captions, trailing blanks as they always were.
-// as the installers know them.
 const QString DelayedReactionCaption = QStringLiteral(u"opóźniona reakcja wejścia      ");
 const QString SirenCaption = QStringLiteral(u"załącz wyj. syreny     ");
 const QString BlockingCaption = QStringLiteral(u"załącz wyj. blokady  ");
@@ -81,7 +81,26 @@ bool ShowAndStore(Dialog& dialog, Byte* target)
     return true;
 }
 
+QString EditText(const QWidget& window, const QString& name)
+{
+    const QList<QLineEdit*> edits = window.findChildren<QLineEdit*>();
+    for (const QLineEdit* edit : edits)
+        if (edit->objectName().compare(name, Qt::CaseInsensitive) == 0)
+            return edit->text();
+    return {};
+}
+
 } // namespace
+
+NotifyUsers CurrentNotifyUsers(const QWidget& mainWindow)
+{
+    NotifyUsers users;
+    for (int user = 0; user < UserCount; ++user) {
+        const QString k = QString::number(user + 1);
+        users[user] = {EditText(mainWindow, QStringLiteral("Eosoba") + k), EditText(mainWindow, QStringLiteral("Enruser") + k)};
+    }
+    return users;
+}
 
 Byte* PrepareInputReaction(TFconfigNumberWeRe& dialog, const QWidget& button, TSettings& settings)
 {

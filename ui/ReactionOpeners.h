@@ -20,6 +20,12 @@
 
 class QWidget;
 
+// The users as the main window shows them now: the texts of its line edits
+// Eosoba{k} and Enruser{k} (found among its descendants, letter case
+// ignored), so names and numbers typed but not yet saved already count. A
+// missing edit counts as empty.
+NotifyUsers CurrentNotifyUsers(const QWidget& mainWindow);
+
 // Set-up only, no showing: return the byte that OK is to replace, or null
 // when the button's name is off its pattern (the dialog is then untouched).
 Byte* PrepareInputReaction(TFconfigNumberWeRe& dialog, const QWidget& button, TSettings& settings);
