@@ -162,9 +162,11 @@ TEST_F(ReactionRules, InactiveClearsTheOutputsButKeepsTheDelay)
     EXPECT_FALSE((*this)["ChBonWy2In"].isChecked());
     EXPECT_TRUE((*this)["ChBTimeRaport"].isChecked());
     // Clearing "Załącz wyjście 2" must not hand its partner back.
-    for (const std::string& name : AllBoxes)
-        if (name != "ChBNoActiv")
+    for (const std::string& name : AllBoxes) {
+        if (name != "ChBNoActiv") {
             EXPECT_FALSE((*this)[name.c_str()].isEnabled()) << name;
+        }
+    }
     EXPECT_EQ(int(Dialog.EncodedByte()), 0x80);
 
     ClickBox(Dialog, "ChBNoActiv");
