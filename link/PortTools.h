@@ -1,0 +1,13 @@
+#pragma once
+// The list of serial ports offered in the port box.
+
+#include <QStringList>
+
+// Replaces the list's contents with the machine's serial device paths (such
+// as /dev/ttyUSB0, the same text a user may type), sorted ascending without
+// regard to case.
+void ListComPorts(QStringList& Items);
+
+// The sorting and replacing step on its own: Items becomes names sorted
+// ascending ignoring case (so COM10 comes before COM2).
+void ReplaceWithSortedPortNames(QStringList& Items, QStringList names);

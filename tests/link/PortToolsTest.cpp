@@ -1,0 +1,55 @@
+// The port list: sorted without regard to case, replacing what was there.
+
+#include "PortMessages.h"
+#include "PortTools.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace {
+
+TEST(PortList, SortsIgnoringCaseAndReplaces) {
+    struct Case {
+        QStringList found;
+        QStringList listed;
+    };
+    const Case cases[] = {
+        {{"COM2", "COM10", "COM1"}, {"COM1", "COM10", "COM2"}},
+        {{"/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyACM0"},
+         {"/dev/ttyACM0", "/dev/ttyUSB10", "/dev/ttyUSB2"}},
+        {{"com3", "COM2", "Com1"}, {"Com1", "COM2", "com3"}},
+        {{}, {}},
+    };
+    for (const Case& c : cases) {
+        QStringList items{"left from before"};
+        ReplaceWithSortedPortNames(items, c.found);
+        EXPECT_EQ(items, c.listed) << c.found.join(u' ').toStdString();
+    }
+}
+
+TEST(PortList, MachinePortsReplaceTheListAsDevicePaths) {
+    QStringList items{"left from before"};
+    ListComPorts(items);
+    EXPECT_FALSE(items.contains("left from before"));
+    QStringList sorted = items;
+    sorted.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(items, sorted);
+    for (const QString& name : items)
+        EXPECT_TRUE(name.startsWith("/dev/")) << name.toStdString();
+}
+
+TEST(PortMessages, OpenFailureNamesCodeReasonAndForPermissionTheGroup) {
+    const QString missing = OpenFailureMessage("/dev/ttyUSB7", ENOENT, "dialout");
+    EXPECT_TRUE(missing.startsWith("Unable to open com port (error 2: ")) << missing.toStdString();
+    EXPECT_TRUE(missing.contains("/dev/ttyUSB7"));
+    EXPECT_FALSE(missing.contains(u'\n'));
+
+    const QString denied = OpenFailureMessage("/dev/ttyUSB0", EACCES, "uucp");
+    EXPECT_TRUE(denied.startsWith("Unable to open com port (error 13: "));
+    const QString hint = denied.section(u'\n', 1);
+    EXPECT_TRUE(hint.contains("uucp")) << hint.toStdString();
+    EXPECT_TRUE(hint.contains(QStringLiteral("zaloguj ponownie")));
+}
+
+} // namespace
