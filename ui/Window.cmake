@@ -1,0 +1,35 @@
+# The main window with its tabs, entry rules, menus and the About box, and
+# the thin layer over Qt that gives the controls the behaviour the window
+# relies on (typing limits, code page, spin limits, error boundary).
+add_library(velotar_ui STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/Cp1250.h ${CMAKE_CURRENT_LIST_DIR}/Cp1250.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GuardedAction.h ${CMAKE_CURRENT_LIST_DIR}/GuardedAction.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ControlIndex.h ${CMAKE_CURRENT_LIST_DIR}/ControlIndex.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TEdit.h ${CMAKE_CURRENT_LIST_DIR}/TEdit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TSpinEdit.h ${CMAKE_CURRENT_LIST_DIR}/TSpinEdit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TMemo.h ${CMAKE_CURRENT_LIST_DIR}/TMemo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WidgetKit.h ${CMAKE_CURRENT_LIST_DIR}/WidgetKit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Tabs.h
+  ${CMAKE_CURRENT_LIST_DIR}/TabBasic.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TabPhones.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TabInputs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TabSpecialInputs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TabOutputs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Uformagl.h
+  ${CMAKE_CURRENT_LIST_DIR}/UformaglBuild.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UformaglSettings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UformaglRules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UformaglMenu.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UformaglStartup.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Maker.h
+  ${CMAKE_CURRENT_LIST_DIR}/Resources.h ${CMAKE_CURRENT_LIST_DIR}/Resources.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/About.h ${CMAKE_CURRENT_LIST_DIR}/About.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/resources/velotar.qrc
+)
+target_include_directories(velotar_ui PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(velotar_ui
+  PUBLIC Qt6::Widgets velotar_model velotar_files velotar_link
+  PRIVATE velotar_version velotar_options)
+if(TARGET velotar_dialogs)
+  target_link_libraries(velotar_ui PUBLIC velotar_dialogs)
+endif()
