@@ -1,0 +1,14 @@
+// Wiring of engine, port and collector.
+
+#include "TransferWiring.h"
+
+#include "TComDataPacket.h"
+#include "TComPort.h"
+#include "TTransferEngine.h"
+
+void WireTransfer(TTransferEngine& engine, TComPort& port, TComDataPacket& packet) {
+    port.SetDataPacket(&packet);
+    packet.SetOnCustomStop([&engine](const QByteArray& Str) { engine.ComDataPacket2CustomStop(Str); });
+    packet.SetOnError([&engine](const QString& message) { engine.ReceiveFailed(message); });
+    QObject::connect(&port, &TComPort::LineError, &engine, &TTransferEngine::LineLost);
+}
