@@ -36,12 +36,15 @@ struct SlotReaction {
     int Reaction = 0; // r, 1 or 2
 };
 
-int AsciiDigit(QChar c) { return c >= u'0' && c <= u'9' ? c.unicode() - u'0' : -1; }
+int AsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9' ? c.unicode() - u'0' : -1;
+}
 
 // stem, one digit n, "Re", one digit r: nothing more, letter case as given.
-std::optional<SlotReaction> ParseButtonName(const QString& name, QLatin1StringView stem, int slotCount)
-{
-    if (name.size() != stem.size() + 4 || !name.startsWith(stem) || name.mid(stem.size() + 1, 2) != u"Re")
+std::optional<SlotReaction> ParseButtonName(const QString& name, QLatin1StringView stem,
+                                            int slotCount) {
+    if (name.size() != stem.size() + 4 || !name.startsWith(stem) ||
+        name.mid(stem.size() + 1, 2) != u"Re")
         return std::nullopt;
     const int n = AsciiDigit(name.at(stem.size()));
     const int r = AsciiDigit(name.back());
@@ -52,24 +55,23 @@ std::optional<SlotReaction> ParseButtonName(const QString& name, QLatin1StringVi
 
 // Every button wired to an opening is named by its pattern; one that is not
 // would make the dialog edit some other input's byte, so it edits none.
-std::optional<SlotReaction> SlotOf(const QWidget& button, QLatin1StringView stem, int slotCount)
-{
+std::optional<SlotReaction> SlotOf(const QWidget& button, QLatin1StringView stem, int slotCount) {
     const std::optional<SlotReaction> found = ParseButtonName(button.objectName(), stem, slotCount);
-    Q_ASSERT_X(found.has_value(), "reaction button", "the button's name does not follow its pattern");
+    Q_ASSERT_X(found.has_value(), "reaction button",
+               "the button's name does not follow its pattern");
     return found;
 }
 
-QString ParentName(const QWidget& button)
-{
+QString ParentName(const QWidget& button) {
     const QWidget* parent = button.parentWidget();
     return parent ? parent->objectName() : QString();
 }
 
-Byte& At(Byte (&bytes)[][ReactionCount], SlotReaction at) { return bytes[at.Slot - 1][at.Reaction - 1]; }
+Byte& At(Byte (&bytes)[][ReactionCount], SlotReaction at) {
+    return bytes[at.Slot - 1][at.Reaction - 1];
+}
 
-template <class Dialog>
-bool ShowAndStore(Dialog& dialog, Byte* target)
-{
+template <class Dialog> bool ShowAndStore(Dialog& dialog, Byte* target) {
     if (!target)
         return false;
     // The dialog is reused: centre every opening over the main window again,
@@ -81,8 +83,7 @@ bool ShowAndStore(Dialog& dialog, Byte* target)
     return true;
 }
 
-QString EditText(const QWidget& window, const QString& name)
-{
+QString EditText(const QWidget& window, const QString& name) {
     const QList<QLineEdit*> edits = window.findChildren<QLineEdit*>();
     for (const QLineEdit* edit : edits)
         if (edit->objectName().compare(name, Qt::CaseInsensitive) == 0)
@@ -92,23 +93,23 @@ QString EditText(const QWidget& window, const QString& name)
 
 } // namespace
 
-NotifyUsers CurrentNotifyUsers(const QWidget& mainWindow)
-{
+NotifyUsers CurrentNotifyUsers(const QWidget& mainWindow) {
     NotifyUsers users;
     for (int user = 0; user < UserCount; ++user) {
         const QString k = QString::number(user + 1);
-        users[user] = {EditText(mainWindow, QStringLiteral("Eosoba") + k), EditText(mainWindow, QStringLiteral("Enruser") + k)};
+        users[user] = {EditText(mainWindow, QStringLiteral("Eosoba") + k),
+                       EditText(mainWindow, QStringLiteral("Enruser") + k)};
     }
     return users;
 }
 
-Byte* PrepareInputReaction(TFconfigNumberWeRe& dialog, const QWidget& button, TSettings& settings)
-{
+Byte* PrepareInputReaction(TFconfigNumberWeRe& dialog, const QWidget& button, TSettings& settings) {
     const std::optional<SlotReaction> at = SlotOf(button, InputReactionStem, InputCount);
     if (!at)
         return nullptr;
     Byte& b = At(settings.InputReaction, *at);
-    dialog.setWindowTitle(QStringLiteral("konfig wejscia %1 reakcji %2").arg(at->Slot).arg(at->Reaction));
+    dialog.setWindowTitle(
+        QStringLiteral("konfig wejscia %1 reakcji %2").arg(at->Slot).arg(at->Reaction));
     dialog.ShowByte(b);
     dialog.ChBTimeOFFWy1->setVisible(true);
     dialog.ChBTimeOFFWy2->setVisible(true);
@@ -121,8 +122,8 @@ Byte* PrepareInputReaction(TFconfigNumberWeRe& dialog, const QWidget& button, TS
     return &b;
 }
 
-Byte* PrepareSpecialReaction(TFconfigNumberWeRe& dialog, const QWidget& button, TSettings& settings)
-{
+Byte* PrepareSpecialReaction(TFconfigNumberWeRe& dialog, const QWidget& button,
+                             TSettings& settings) {
     const std::optional<SlotReaction> at = SlotOf(button, SpecialReactionStem, SpecialSlotCount);
     if (!at)
         return nullptr;
@@ -131,9 +132,11 @@ Byte* PrepareSpecialReaction(TFconfigNumberWeRe& dialog, const QWidget& button, 
     dialog.ChBTimeOFFWy2->setVisible(true);
     if (ParentName(button) == SpecialTab) {
         if (at->Slot == BlockingSlot)
-            dialog.setWindowTitle(QStringLiteral(u"wejście blokujące reakcja %1").arg(at->Reaction));
+            dialog.setWindowTitle(
+                QStringLiteral(u"wejście blokujące reakcja %1").arg(at->Reaction));
         else if (at->Slot == TamperSlot)
-            dialog.setWindowTitle(QStringLiteral(u"wejście sabotażowe reakcja %1").arg(at->Reaction));
+            dialog.setWindowTitle(
+                QStringLiteral(u"wejście sabotażowe reakcja %1").arg(at->Reaction));
     }
     // The tamper input may sound the siren and switch the blocking output;
     // the arming input switches the outputs only. Neither has a delayed
@@ -152,8 +155,7 @@ Byte* PrepareSpecialReaction(TFconfigNumberWeRe& dialog, const QWidget& button, 
 }
 
 Byte* PrepareInputNotify(TFConfigWorkWeRe& dialog, const QWidget& button, const NotifyUsers& users,
-                         TSettings& settings)
-{
+                         TSettings& settings) {
     const std::optional<SlotReaction> at = SlotOf(button, InputNotifyStem, InputCount);
     if (!at)
         return nullptr;
@@ -161,13 +163,13 @@ Byte* PrepareInputNotify(TFConfigWorkWeRe& dialog, const QWidget& button, const 
     dialog.SetClipColumnVisible(true);
     dialog.ShowByte(b);
     dialog.PrepareUsers(users);
-    dialog.setWindowTitle(QStringLiteral("Reakcje Wejscie:%1 Reakcja:%2").arg(at->Slot).arg(at->Reaction));
+    dialog.setWindowTitle(
+        QStringLiteral("Reakcje Wejscie:%1 Reakcja:%2").arg(at->Slot).arg(at->Reaction));
     return &b;
 }
 
-Byte* PrepareSpecialNotify(TFConfigWorkWeRe& dialog, const QWidget& button, const NotifyUsers& users,
-                           TSettings& settings)
-{
+Byte* PrepareSpecialNotify(TFConfigWorkWeRe& dialog, const QWidget& button,
+                           const NotifyUsers& users, TSettings& settings) {
     const std::optional<SlotReaction> at = SlotOf(button, SpecialNotifyStem, SpecialSlotCount);
     if (!at)
         return nullptr;
@@ -175,39 +177,38 @@ Byte* PrepareSpecialNotify(TFConfigWorkWeRe& dialog, const QWidget& button, cons
     const QString parent = ParentName(button);
     if (parent == SpecialTab) {
         if (at->Slot == BlockingSlot)
-            dialog.setWindowTitle(QStringLiteral(u"Reakcja %1 Wejścia blokującego").arg(at->Reaction));
+            dialog.setWindowTitle(
+                QStringLiteral(u"Reakcja %1 Wejścia blokującego").arg(at->Reaction));
         else if (at->Slot == TamperSlot)
-            dialog.setWindowTitle(QStringLiteral(u"Reakcja %1 Wejścia sabotażowego").arg(at->Reaction));
+            dialog.setWindowTitle(
+                QStringLiteral(u"Reakcja %1 Wejścia sabotażowego").arg(at->Reaction));
     }
     // An output's switching is confirmed by SMS only; the hidden CLIP boxes
     // still carry their bits through.
     const bool outputConfirmation = parent == OutputConfirmations;
     dialog.SetClipColumnVisible(!outputConfirmation);
     if (outputConfirmation && at->Slot <= OutputCount)
-        dialog.setWindowTitle(QStringLiteral(u"Reakcja %1 wyjścia %2").arg(at->Reaction).arg(at->Slot));
+        dialog.setWindowTitle(
+            QStringLiteral(u"Reakcja %1 wyjścia %2").arg(at->Reaction).arg(at->Slot));
     dialog.ShowByte(b);
     dialog.PrepareUsers(users);
     return &b;
 }
 
-bool EditInputReaction(TFconfigNumberWeRe& dialog, const QWidget& button, TSettings& settings)
-{
+bool EditInputReaction(TFconfigNumberWeRe& dialog, const QWidget& button, TSettings& settings) {
     return ShowAndStore(dialog, PrepareInputReaction(dialog, button, settings));
 }
 
-bool EditSpecialReaction(TFconfigNumberWeRe& dialog, const QWidget& button, TSettings& settings)
-{
+bool EditSpecialReaction(TFconfigNumberWeRe& dialog, const QWidget& button, TSettings& settings) {
     return ShowAndStore(dialog, PrepareSpecialReaction(dialog, button, settings));
 }
 
 bool EditInputNotify(TFConfigWorkWeRe& dialog, const QWidget& button, const NotifyUsers& users,
-                     TSettings& settings)
-{
+                     TSettings& settings) {
     return ShowAndStore(dialog, PrepareInputNotify(dialog, button, users, settings));
 }
 
 bool EditSpecialNotify(TFConfigWorkWeRe& dialog, const QWidget& button, const NotifyUsers& users,
-                       TSettings& settings)
-{
+                       TSettings& settings) {
     return ShowAndStore(dialog, PrepareSpecialNotify(dialog, button, users, settings));
 }

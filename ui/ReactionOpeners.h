@@ -14,9 +14,9 @@
 // A name off its pattern is a fault of the window: it asserts in debug builds
 // and otherwise changes nothing (no dialog, no write).
 
+#include "Udecl.h"
 #include "UFconfigNumberWeRe.h"
 #include "UfconfigWorkWeRe.h"
-#include "Udecl.h"
 
 class QWidget;
 
@@ -29,11 +29,12 @@ NotifyUsers CurrentNotifyUsers(const QWidget& mainWindow);
 // Set-up only, no showing: return the byte that OK is to replace, or null
 // when the button's name is off its pattern (the dialog is then untouched).
 Byte* PrepareInputReaction(TFconfigNumberWeRe& dialog, const QWidget& button, TSettings& settings);
-Byte* PrepareSpecialReaction(TFconfigNumberWeRe& dialog, const QWidget& button, TSettings& settings);
+Byte* PrepareSpecialReaction(TFconfigNumberWeRe& dialog, const QWidget& button,
+                             TSettings& settings);
 Byte* PrepareInputNotify(TFConfigWorkWeRe& dialog, const QWidget& button, const NotifyUsers& users,
                          TSettings& settings);
-Byte* PrepareSpecialNotify(TFConfigWorkWeRe& dialog, const QWidget& button, const NotifyUsers& users,
-                           TSettings& settings);
+Byte* PrepareSpecialNotify(TFConfigWorkWeRe& dialog, const QWidget& button,
+                           const NotifyUsers& users, TSettings& settings);
 
 // The whole opening: set-up, modal showing centred over the dialog's parent,
 // and on OK the write. True when a byte was written (OK); false after Cancel,

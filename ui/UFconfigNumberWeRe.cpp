@@ -42,16 +42,16 @@ using BoxMember = QCheckBox* TFconfigNumberWeRe::*;
 
 // The box of each bit of the reaction byte, bit 0 first.
 constexpr std::array<BoxMember, 8> BoxOfBit{
-    &TFconfigNumberWeRe::ChBTimeRaport, &TFconfigNumberWeRe::ChBTimeOFFWy1, &TFconfigNumberWeRe::ChBTimeOFFWy2,
-    &TFconfigNumberWeRe::ChBONwy1IN,    &TFconfigNumberWeRe::ChBOFFwy1In,   &TFconfigNumberWeRe::ChBonWy2In,
+    &TFconfigNumberWeRe::ChBTimeRaport, &TFconfigNumberWeRe::ChBTimeOFFWy1,
+    &TFconfigNumberWeRe::ChBTimeOFFWy2, &TFconfigNumberWeRe::ChBONwy1IN,
+    &TFconfigNumberWeRe::ChBOFFwy1In,   &TFconfigNumberWeRe::ChBonWy2In,
     &TFconfigNumberWeRe::ChBOFFWY2iN,   &TFconfigNumberWeRe::ChBNoActiv,
 };
 constexpr int InactiveBitIndex = 7;
 
 } // namespace
 
-TFconfigNumberWeRe::TFconfigNumberWeRe(QWidget* parent) : QDialog(parent)
-{
+TFconfigNumberWeRe::TFconfigNumberWeRe(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FconfigNumberWeRe"));
     QFont look(QStringLiteral("Tahoma")); // the nearest sans face stands in where Tahoma is missing
     look.setPixelSize(11);
@@ -65,11 +65,13 @@ TFconfigNumberWeRe::TFconfigNumberWeRe(QWidget* parent) : QDialog(parent)
         this->*place.Member = box;
     }
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
+                              QStringLiteral("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(264, 168, ButtonWidth, ButtonHeight);
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Anuluj"), this);
+    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
+                              QStringLiteral("Anuluj"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(24, 168, ButtonWidth, ButtonHeight);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
@@ -84,16 +86,14 @@ TFconfigNumberWeRe::TFconfigNumberWeRe(QWidget* parent) : QDialog(parent)
     connect(ChBOFFWY2iN, &QCheckBox::toggled, this, &TFconfigNumberWeRe::ChBOFFWY2iNClick);
 }
 
-void TFconfigNumberWeRe::ShowByte(Byte b)
-{
+void TFconfigNumberWeRe::ShowByte(Byte b) {
     // From bit 7 down: "Opcje nieaktywne" settles the enabled states before
     // the other boxes take their bits.
     for (int bit = InactiveBitIndex; bit >= 0; --bit)
         (this->*BoxOfBit[bit])->setChecked((b >> bit) & 1);
 }
 
-Byte TFconfigNumberWeRe::EncodedByte() const
-{
+Byte TFconfigNumberWeRe::EncodedByte() const {
     if (ChBNoActiv->isChecked())
         return InactiveBit;
     Byte result = 0;
@@ -104,23 +104,22 @@ Byte TFconfigNumberWeRe::EncodedByte() const
     return result != 0 ? result : InactiveBit;
 }
 
-void TFconfigNumberWeRe::ChBNoActivClick()
-{
+void TFconfigNumberWeRe::ChBNoActivClick() {
     FUpdating = true;
     const bool inactive = ChBNoActiv->isChecked();
-    for (QCheckBox* box : {ChBTimeRaport, ChBTimeOFFWy1, ChBTimeOFFWy2, ChBONwy1IN, ChBOFFwy1In, ChBonWy2In,
-                           ChBOFFWY2iN})
+    for (QCheckBox* box : {ChBTimeRaport, ChBTimeOFFWy1, ChBTimeOFFWy2, ChBONwy1IN, ChBOFFwy1In,
+                           ChBonWy2In, ChBOFFWY2iN})
         box->setEnabled(!inactive);
     // The delayed reaction keeps its tick (greyed) so that it comes back as
     // it was when the reaction is made active again.
     if (inactive)
-        for (QCheckBox* box : {ChBONwy1IN, ChBOFFwy1In, ChBonWy2In, ChBOFFWY2iN, ChBTimeOFFWy1, ChBTimeOFFWy2})
+        for (QCheckBox* box :
+             {ChBONwy1IN, ChBOFFwy1In, ChBonWy2In, ChBOFFWY2iN, ChBTimeOFFWy1, ChBTimeOFFWy2})
             box->setChecked(false);
     FUpdating = false;
 }
 
-void TFconfigNumberWeRe::ExcludePartner(const QCheckBox* own, QCheckBox* partner) const
-{
+void TFconfigNumberWeRe::ExcludePartner(const QCheckBox* own, QCheckBox* partner) const {
     if (FUpdating)
         return;
     partner->setEnabled(!own->isChecked());
@@ -128,7 +127,15 @@ void TFconfigNumberWeRe::ExcludePartner(const QCheckBox* own, QCheckBox* partner
         partner->setChecked(false);
 }
 
-void TFconfigNumberWeRe::ChBONwy1INClick() { ExcludePartner(ChBONwy1IN, ChBOFFwy1In); }
-void TFconfigNumberWeRe::ChBOFFwy1InClick() { ExcludePartner(ChBOFFwy1In, ChBONwy1IN); }
-void TFconfigNumberWeRe::ChBonWy2InClick() { ExcludePartner(ChBonWy2In, ChBOFFWY2iN); }
-void TFconfigNumberWeRe::ChBOFFWY2iNClick() { ExcludePartner(ChBOFFWY2iN, ChBonWy2In); }
+void TFconfigNumberWeRe::ChBONwy1INClick() {
+    ExcludePartner(ChBONwy1IN, ChBOFFwy1In);
+}
+void TFconfigNumberWeRe::ChBOFFwy1InClick() {
+    ExcludePartner(ChBOFFwy1In, ChBONwy1IN);
+}
+void TFconfigNumberWeRe::ChBonWy2InClick() {
+    ExcludePartner(ChBonWy2In, ChBOFFWY2iN);
+}
+void TFconfigNumberWeRe::ChBOFFWY2iNClick() {
+    ExcludePartner(ChBOFFWY2iN, ChBonWy2In);
+}

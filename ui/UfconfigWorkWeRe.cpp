@@ -32,13 +32,16 @@ struct UserRow {
 };
 constexpr std::array<UserRow, UserCount> Rows{{{32, 41}, {80, 33}, {128, 33}, {168, 25}}};
 
-Byte SmsMask(int user) { return static_cast<Byte>(1u << (2 * user)); }
-Byte ClipMask(int user) { return static_cast<Byte>(1u << (2 * user + 1)); }
+Byte SmsMask(int user) {
+    return static_cast<Byte>(1u << (2 * user));
+}
+Byte ClipMask(int user) {
+    return static_cast<Byte>(1u << (2 * user + 1));
+}
 
 } // namespace
 
-TFConfigWorkWeRe::TFConfigWorkWeRe(QWidget* parent) : QDialog(parent)
-{
+TFConfigWorkWeRe::TFConfigWorkWeRe(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FConfigWorkWeRe"));
     QFont look(QStringLiteral("Tahoma")); // the nearest sans face stands in where Tahoma is missing
     look.setPixelSize(11);
@@ -73,27 +76,27 @@ TFConfigWorkWeRe::TFConfigWorkWeRe(QWidget* parent) : QDialog(parent)
         ChBUSClip[user] = clip;
     }
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
+                              QStringLiteral("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(152, 216, ButtonWidth, ButtonHeight);
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Anuluj"), this);
+    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
+                              QStringLiteral("Anuluj"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(8, 216, ButtonWidth, ButtonHeight);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TFConfigWorkWeRe::ShowByte(Byte b)
-{
+void TFConfigWorkWeRe::ShowByte(Byte b) {
     for (int user = 0; user < UserCount; ++user) {
         ChBUSSMS[user]->setChecked((b & SmsMask(user)) != 0);
         ChBUSClip[user]->setChecked((b & ClipMask(user)) != 0);
     }
 }
 
-Byte TFConfigWorkWeRe::EncodedByte() const
-{
+Byte TFConfigWorkWeRe::EncodedByte() const {
     Byte result = 0;
     for (int user = 0; user < UserCount; ++user) {
         if (ChBUSSMS[user]->isChecked())
@@ -104,15 +107,13 @@ Byte TFConfigWorkWeRe::EncodedByte() const
     return result;
 }
 
-void TFConfigWorkWeRe::SetClipColumnVisible(bool visible)
-{
+void TFConfigWorkWeRe::SetClipColumnVisible(bool visible) {
     Label6->setVisible(visible);
     for (QCheckBox* clip : ChBUSClip)
         clip->setVisible(visible);
 }
 
-void TFConfigWorkWeRe::PrepareUsers(const NotifyUsers& users)
-{
+void TFConfigWorkWeRe::PrepareUsers(const NotifyUsers& users) {
     for (int user = 0; user < UserCount; ++user) {
         const NotifyUser& who = users[user];
         const QString caption =

@@ -47,8 +47,8 @@ public:
     std::array<QLabel*, UserCount> Luser{};
     std::array<QCheckBox*, UserCount> ChBUSSMS{};
     std::array<QCheckBox*, UserCount> ChBUSClip{};
-    QLabel* Label5 = nullptr; // "SMS"
-    QLabel* Label6 = nullptr; // "CLIP"
+    QLabel* Label5 = nullptr;       // "SMS"
+    QLabel* Label6 = nullptr;       // "CLIP"
     QPushButton* BitBtn1 = nullptr; // OK
     QPushButton* BitBtn2 = nullptr; // "Anuluj"
 };

@@ -17,21 +17,21 @@
 enum class CloseBy { Ok, Anuluj, CloseBox, Escape };
 
 // The box a user ticks: a click on its indicator.
-inline void ClickBox(QWidget& dialog, const char* name)
-{
+inline void ClickBox(QWidget& dialog, const char* name) {
     auto* box = dialog.findChild<QCheckBox*>(QLatin1StringView(name));
     ASSERT_NE(box, nullptr) << name;
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(7, box->height() / 2));
 }
 
-inline void Close(QWidget& dialog, CloseBy how)
-{
+inline void Close(QWidget& dialog, CloseBy how) {
     switch (how) {
     case CloseBy::Ok:
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1")),
+                          Qt::LeftButton);
         break;
     case CloseBy::Anuluj:
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("BitBtn2")),
+                          Qt::LeftButton);
         break;
     case CloseBy::CloseBox:
         dialog.close();
@@ -44,8 +44,7 @@ inline void Close(QWidget& dialog, CloseBy how)
 
 // Runs `open`, which must show a dialog modally, and `act` on that dialog
 // once it is up. Returns what `open` returned.
-inline bool RunModal(const std::function<bool()>& open, const std::function<void(QDialog&)>& act)
-{
+inline bool RunModal(const std::function<bool()>& open, const std::function<void(QDialog&)>& act) {
     bool acted = false;
     QTimer poll;
     poll.setInterval(0);

@@ -14,16 +14,14 @@
 namespace {
 
 // Typed key by key, Polish letters included, as the installer does.
-void Type(QLineEdit& edit, const QString& text)
-{
+void Type(QLineEdit& edit, const QString& text) {
     for (QChar c : text)
         QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 // User 1 named with a number, user 2 named without one, user 3 with a number
 // but no name, user 4 with both.
-void TypeUsers(ReactionWindowTree& tree)
-{
+void TypeUsers(ReactionWindowTree& tree) {
     Type(tree.Edit("Eosoba1"), QStringLiteral(u"Jan Wróbel"));
     Type(tree.Edit("Enruser1"), QStringLiteral("600100200"));
     Type(tree.Edit("Eosoba2"), QStringLiteral("Biuro"));
@@ -32,17 +30,27 @@ void TypeUsers(ReactionWindowTree& tree)
     Type(tree.Edit("Enruser4"), QStringLiteral("997"));
 }
 
-QCheckBox& Box(QWidget& dialog, const std::string& name)
-{
+QCheckBox& Box(QWidget& dialog, const std::string& name) {
     return *dialog.findChild<QCheckBox*>(QString::fromStdString(name));
 }
 
-bool ClipColumnVisible(QDialog& dialog)
-{
+bool ClipColumnVisible(QDialog& dialog) {
     bool visible = dialog.findChild<QLabel*>(QStringLiteral("Label6"))->isVisible();
     for (int k = 1; k <= UserCount; ++k)
         EXPECT_EQ(Box(dialog, "ChBUS" + std::to_string(k) + "Clip").isVisible(), visible) << k;
     return visible;
+}
+
+// The boxes read back as a byte: bit 2(k-1) SMS and bit 2k-1 CLIP of user k.
+int ShownByte(QDialog& dialog) {
+    int shown = 0;
+    for (int k = 1; k <= UserCount; ++k) {
+        if (Box(dialog, "ChBUS" + std::to_string(k) + "SMS").isChecked())
+            shown |= 1 << (2 * k - 2);
+        if (Box(dialog, "ChBUS" + std::to_string(k) + "Clip").isChecked())
+            shown |= 1 << (2 * k - 1);
+    }
+    return shown;
 }
 
 struct NotifyCase {
@@ -50,6 +58,7 @@ struct NotifyCase {
     const char* Button;
     std::size_t Offset; // the notification byte's place in the record
     Byte Start;
+    Byte Shown; // what the boxes show at opening
     std::vector<const char*> Clicks;
     CloseBy Close;
     const char16_t* Caption;
@@ -57,12 +66,13 @@ struct NotifyCase {
     Byte Stored;
 };
 
-void PrintTo(const NotifyCase& c, std::ostream* os) { *os << c.Button << " from 0x" << std::hex << int(c.Start); }
+void PrintTo(const NotifyCase& c, std::ostream* os) {
+    *os << c.Button << " from 0x" << std::hex << int(c.Start);
+}
 
 class NotifyOpening : public ::testing::TestWithParam<NotifyCase> {};
 
-TEST_P(NotifyOpening, ShowsTheByteAndStoresWhatOkLeaves)
-{
+TEST_P(NotifyOpening, ShowsTheByteAndStoresWhatOkLeaves) {
     const NotifyCase& c = GetParam();
     ReactionWindowTree tree;
     TypeUsers(tree);
@@ -80,6 +90,7 @@ TEST_P(NotifyOpening, ShowsTheByteAndStoresWhatOkLeaves)
             EXPECT_EQ(&dialog, &tree.Notify);
             EXPECT_EQ(dialog.windowTitle(), QString::fromUtf16(c.Caption));
             EXPECT_EQ(ClipColumnVisible(dialog), c.ClipColumn);
+            EXPECT_EQ(ShownByte(dialog), int(c.Shown));
             for (const char* name : c.Clicks)
                 ClickBox(dialog, name);
             Close(dialog, c.Close);
@@ -89,34 +100,46 @@ TEST_P(NotifyOpening, ShowsTheByteAndStoresWhatOkLeaves)
     EXPECT_EQ(int(tree.At(c.Offset)), int(c.Stored));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Openings, NotifyOpening,
     ::testing::Values(
+        // Per case: the button and its byte's offset, the starting byte and what the boxes show;
+        // the clicks and how the dialog is closed; the caption, the CLIP column, the byte after.
         // Input 4, reaction 2 is byte 64. User 2 has no number: OK clears bits 2 and 3.
-        NotifyCase{"ScrollBox1", "BBConfigWorkWe4Re2", 64, 0x0D, {"ChBUS1Clip"}, CloseBy::Ok,
+        NotifyCase{"ScrollBox1", "BBConfigWorkWe4Re2", 64, 0x0D, 0x01,
+                   {"ChBUS1Clip"}, CloseBy::Ok,
                    u"Reakcje Wejscie:4 Reakcja:2", true, 0x03},
-        NotifyCase{"ScrollBox1", "BBConfigWorkWe1Re1", 57, 0x00, {"ChBUS2SMS", "ChBUS3SMS"}, CloseBy::Ok,
+        NotifyCase{"ScrollBox1", "BBConfigWorkWe1Re1", 57, 0x00, 0x00,
+                   {"ChBUS2SMS", "ChBUS3SMS"}, CloseBy::Ok,
                    u"Reakcje Wejscie:1 Reakcja:1", true, 0x10},
-        NotifyCase{"TabSheet4", "BBConfigWorkSpecWe3Re2", 94, 0x00, {"ChBUS4Clip"}, CloseBy::Ok,
+        NotifyCase{"TabSheet4", "BBConfigWorkSpecWe3Re2", 94, 0x00, 0x00,
+                   {"ChBUS4Clip"}, CloseBy::Ok,
                    u"Reakcja 2 Wejścia sabotażowego", true, 0x80},
-        NotifyCase{"TabSheet4", "BBConfigWorkSpecWe5Re1", 97, 0xFF, {}, CloseBy::Ok,
+        NotifyCase{"TabSheet4", "BBConfigWorkSpecWe5Re1", 97, 0xFF, 0xF3,
+                   {}, CloseBy::Ok,
                    u"Reakcja 1 Wejścia blokującego", true, 0xF3},
         // Output 2 switched on (slot 2, reaction 1, byte 91): SMS only, and
         // the hidden CLIP bits of users 1 and 4 come back unchanged.
-        NotifyCase{"GroupBox11", "BBConfigWorkSpecWe2Re1", 91, 0x82, {"ChBUS3SMS"}, CloseBy::Ok,
+        NotifyCase{"GroupBox11", "BBConfigWorkSpecWe2Re1", 91, 0x82, 0x82,
+                   {"ChBUS3SMS"}, CloseBy::Ok,
                    u"Reakcja 1 wyjścia 2", false, 0x92},
-        NotifyCase{"GroupBox11", "BBConfigWorkSpecWe2Re2", 92, 0x0C, {}, CloseBy::Ok, u"Reakcja 2 wyjścia 2", false,
-                   0x00},
-        NotifyCase{"GroupBox11", "BBConfigWorkSpecWe1Re2", 90, 0x01, {"ChBUS1SMS"}, CloseBy::Ok,
+        NotifyCase{"GroupBox11", "BBConfigWorkSpecWe2Re2", 92, 0x0C, 0x00,
+                   {}, CloseBy::Ok,
+                   u"Reakcja 2 wyjścia 2", false, 0x00},
+        NotifyCase{"GroupBox11", "BBConfigWorkSpecWe1Re2", 90, 0x01, 0x01,
+                   {"ChBUS1SMS"}, CloseBy::Ok,
                    u"Reakcja 2 wyjścia 1", false, 0x00},
         // Cancelled: even user 2's bits, which OK would clear, stay.
-        NotifyCase{"ScrollBox1", "BBConfigWorkWe8Re2", 72, 0x05, {"ChBUS1SMS"}, CloseBy::Anuluj,
+        NotifyCase{"ScrollBox1", "BBConfigWorkWe8Re2", 72, 0x05, 0x01,
+                   {"ChBUS1SMS"}, CloseBy::Anuluj,
                    u"Reakcje Wejscie:8 Reakcja:2", true, 0x05},
-        NotifyCase{"GroupBox11", "BBConfigWorkSpecWe1Re1", 89, 0x0C, {"ChBUS4SMS"}, CloseBy::CloseBox,
+        NotifyCase{"GroupBox11", "BBConfigWorkSpecWe1Re1", 89, 0x0C, 0x00,
+                   {"ChBUS4SMS"}, CloseBy::CloseBox,
                    u"Reakcja 1 wyjścia 1", false, 0x0C}));
+// clang-format on
 
-TEST(NotifyUsersShown, NamesAndNumbersAsTypedNotAsSaved)
-{
+TEST(NotifyUsersShown, NamesAndNumbersAsTypedNotAsSaved) {
     ReactionWindowTree tree;
     TypeUsers(tree);
     // The record still holds older numbers: a number only user 2 had.
@@ -124,7 +147,8 @@ TEST(NotifyUsersShown, NamesAndNumbersAsTypedNotAsSaved)
     tree.Record.UserPhone[0].clear();
     tree.At(57) = 0xFF;
     const NotifyUsers users = CurrentNotifyUsers(tree.Window);
-    ASSERT_NE(PrepareInputNotify(tree.Notify, tree.Button("ScrollBox1", "BBConfigWorkWe1Re1"), users, tree.Record),
+    ASSERT_NE(PrepareInputNotify(tree.Notify, tree.Button("ScrollBox1", "BBConfigWorkWe1Re1"),
+                                 users, tree.Record),
               nullptr);
 
     const QStringList captions{QStringLiteral(u"Jan Wróbel"), QStringLiteral("Biuro"),
@@ -147,8 +171,7 @@ TEST(NotifyUsersShown, NamesAndNumbersAsTypedNotAsSaved)
     EXPECT_TRUE(tree.Notify.ChBUSClip[1]->isChecked());
 }
 
-TEST(NotifyUsersShown, EditsAreFoundWhateverTheLetterCase)
-{
+TEST(NotifyUsersShown, EditsAreFoundWhateverTheLetterCase) {
     QWidget window;
     auto* name = new QLineEdit(QStringLiteral("Magazyn"), &window);
     name->setObjectName(QStringLiteral("EOSOBA3"));
@@ -161,8 +184,7 @@ TEST(NotifyUsersShown, EditsAreFoundWhateverTheLetterCase)
 }
 
 // A name that looks like markup is a name like any other.
-TEST(NotifyUsersShown, NamesAreNeverReadAsMarkup)
-{
+TEST(NotifyUsersShown, NamesAreNeverReadAsMarkup) {
     TFConfigWorkWeRe dialog;
     NotifyUsers users;
     users[0].Name = QStringLiteral("<b>Kowalski</b>");
@@ -173,8 +195,7 @@ TEST(NotifyUsersShown, NamesAreNeverReadAsMarkup)
 
 // The output confirmations hide the CLIP column; the next opening for a
 // special input must bring it back.
-TEST(NotifyReuse, ClipColumnReturnsAfterAnOutputConfirmation)
-{
+TEST(NotifyReuse, ClipColumnReturnsAfterAnOutputConfirmation) {
     ReactionWindowTree tree;
     TypeUsers(tree);
     const NotifyUsers users = CurrentNotifyUsers(tree.Window);

@@ -5,14 +5,13 @@
 // created once with the window as their owner.
 
 #include "ReactionOpeners.h"
+#include "Udecl.h"
 #include "UFconfigNumberWeRe.h"
 #include "UfconfigWorkWeRe.h"
-#include "Udecl.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
-
 
 struct ReactionWindowTree {
     QWidget Window;
@@ -23,8 +22,7 @@ struct ReactionWindowTree {
     TFConfigWorkWeRe& Notify = *new TFConfigWorkWeRe(&Window);
     TSettings Record{};
 
-    ReactionWindowTree()
-    {
+    ReactionWindowTree() {
         SetDefaultSettings(Record);
         for (int k = 1; k <= UserCount; ++k) {
             Named(new QLineEdit(&Window), "Eosoba" + std::to_string(k));
@@ -33,22 +31,22 @@ struct ReactionWindowTree {
     }
 
     // The parent is looked up by its name, as the test tables give it.
-    QWidget& Button(const char* parentName, const char* name)
-    {
+    QWidget& Button(const char* parentName, const char* name) {
         QWidget* parent = Window.findChild<QWidget*>(QLatin1StringView(parentName));
-        if (auto* existing = parent->findChild<QPushButton*>(QLatin1StringView(name), Qt::FindDirectChildrenOnly))
+        if (auto* existing = parent->findChild<QPushButton*>(QLatin1StringView(name),
+                                                             Qt::FindDirectChildrenOnly))
             return *existing;
         return *Named(new QPushButton(parent), name);
     }
 
-    QLineEdit& Edit(const std::string& name) { return *Window.findChild<QLineEdit*>(QString::fromStdString(name)); }
+    QLineEdit& Edit(const std::string& name) {
+        return *Window.findChild<QLineEdit*>(QString::fromStdString(name));
+    }
 
     // The record read by offset, so that the tests check the byte map itself.
     Byte& At(std::size_t offset) { return reinterpret_cast<Byte*>(&Record)[offset]; }
 
-    template <class W>
-    static W* Named(W* widget, const std::string& name)
-    {
+    template <class W> static W* Named(W* widget, const std::string& name) {
         widget->setObjectName(QString::fromStdString(name));
         return widget;
     }
