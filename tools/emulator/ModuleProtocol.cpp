@@ -20,8 +20,6 @@ std::vector<ModuleProtocol::Answer> ModuleProtocol::Feed(const std::string& byte
 bool ModuleProtocol::TakeOne(std::vector<Answer>& answers) {
     if (m_mode == Mode::Frames && m_pending.size() >= 2 && m_pending.compare(0, 2, "*0") == 0)
         return TakeFrame(answers);
-    if (m_mode == Mode::Frames && m_pending == "*")
-        return false; // could still become a frame or a command
     return TakeCommand(answers);
 }
 
