@@ -14,11 +14,16 @@ namespace {
 bool g_returningFocus = false;
 bool g_exitRuleRunning = false;
 
+} // namespace
+
 // Judges a user's edit against the text the box held before it: the edit may
 // not make the text longer than the limit (shortening an over-long text from
 // a file stays possible) and may not bring in characters of another code page.
 class TypingValidator final : public QValidator {
 public:
+    // The text the program is about to set is judged as already there.
+    void Accept(const QString& text) { m_committed = text; }
+
     TypingValidator(QLineEdit* edit, const int& limit) : QValidator(edit), m_limit(limit) {
         connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) { m_committed = t; });
     }
@@ -35,6 +40,8 @@ private:
     const int& m_limit;
     QString m_committed;
 };
+
+namespace {
 
 bool IsMoveByUser(Qt::FocusReason reason) {
     switch (reason) {
@@ -54,6 +61,11 @@ bool IsMoveByUser(Qt::FocusReason reason) {
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
     m_validator = new TypingValidator(this, m_limit);
     setValidator(m_validator);
+}
+
+void TEdit::setText(const QString& text) {
+    m_validator->Accept(text);
+    QLineEdit::setText(text);
 }
 
 void TEdit::SetTypingLimit(int limit) { m_limit = limit; }

@@ -10,7 +10,7 @@
 
 #include <functional>
 
-class QValidator;
+class TypingValidator;
 
 class TEdit final : public QLineEdit {
     Q_OBJECT
@@ -20,6 +20,10 @@ public:
     using ExitRule = std::function<void(TEdit* sender)>;
 
     explicit TEdit(QWidget* parent = nullptr);
+
+    // Text set by the program: shown whole whatever the typing limit. Hides
+    // QLineEdit::setText so the typing guard learns the new text first.
+    void setText(const QString& text);
 
     // 0 means no limit.
     void SetTypingLimit(int limit);
@@ -48,5 +52,5 @@ private:
     int m_limit = 0;
     KeyRule m_keyRule;
     ExitRule m_exitRule;
-    QValidator* m_validator = nullptr;
+    TypingValidator* m_validator = nullptr;
 };

@@ -29,6 +29,10 @@ QValidator::State TSpinEdit::validate(QString& input, int& pos) const {
             return QValidator::Invalid;
     if (input.isEmpty())
         return QValidator::Intermediate;
+    // Above the upper limit cannot be typed; below the lower limit may be on
+    // the way to a valid number and is brought up when the field is left.
+    if (input.toInt() > maximum())
+        return QValidator::Invalid;
     const QValidator::State s = QSpinBox::validate(input, pos);
     return s == QValidator::Invalid ? QValidator::Intermediate : s;
 }
