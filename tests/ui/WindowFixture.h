@@ -65,7 +65,9 @@ protected:
     std::unique_ptr<TGlownaF> window;
 };
 
-// Records every modal box shown while it lives and closes it with OK.
+// Records every modal box shown while it lives and closes it with OK. Given
+// a window, it makes that window active again at once, as a desktop does
+// when a box closes, so the focus moves that follow are real ones.
 class ModalBoxWatch final {
 public:
     struct Box {
@@ -73,14 +75,16 @@ public:
         QString text;
     };
 
-    ModalBoxWatch() {
+    explicit ModalBoxWatch(QWidget* reactivate = nullptr) {
         m_poll.setInterval(5);
-        QObject::connect(&m_poll, &QTimer::timeout, [this] {
+        QObject::connect(&m_poll, &QTimer::timeout, [this, reactivate] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box)
                 return;
             boxes.push_back({box->windowTitle(), box->text()});
             box->accept();
+            if (reactivate)
+                QApplication::setActiveWindow(reactivate);
         });
         m_poll.start();
     }
