@@ -17,6 +17,7 @@
 
 class QAction;
 class QComboBox;
+class QFileDialog;
 class QGroupBox;
 class QListWidget;
 class QPushButton;
@@ -29,6 +30,7 @@ class TComPort;
 class TEdit;
 class TFConfigWorkWeRe;
 class TFconfigNumberWeRe;
+class TTransferEngine;
 
 class TGlownaF final : public QMainWindow {
     Q_OBJECT
@@ -138,17 +140,18 @@ public:
     QAction* Oprogramie1 = nullptr;
     QAction* Kotaktzdziaemtechnicznym1 = nullptr;
 
-    // Time-out of both transfers: 6000 ms, stopped at start.
-    QTimer* Timer1 = nullptr;
     TComPort* ComPort = nullptr;
     TComDataPacket* DataPacket = nullptr;
-    QByteArray ReceivedBytes;
-    int ProgramState = 0;
-    int ReadState = 0;
-    int ImageOffset = 0;
-    int FrameCount = 0;
-    int ProgressLine = 0;
-    QString ProgressMarks;
+    // The programming and reading transfers with their states (ProgramState,
+    // ImageOffset, FrameCount, ProgressMarks, ProgressLine, ReadState,
+    // ReceivedBytes) and their time-out; created with the serial objects.
+    TTransferEngine* Transfer = nullptr;
+    // The transfers' time-out: 6000 ms, stopped at start (the engine's own).
+    QTimer* Timer1 = nullptr;
+
+    // The file dialogs of "Odczytaj ..." and "Zapisz jako ...".
+    QFileDialog* OpenDialog1 = nullptr;
+    QFileDialog* SaveDialog1 = nullptr;
 
     // Created by the program's start after the window, hidden until used.
     TFconfigNumberWeRe* FconfigNumberWeRe = nullptr;
@@ -164,6 +167,14 @@ private:
     void ApplyOptionRule(int bit);
     void WireMenus();
     void CreateSerialObjects();
+    void CreateFileDialogs();
+    void WireTransfersAndFiles();
+    void WireReactionButtons();
+    // Busy cursor and both transfer buttons disabled, or back to normal.
+    void SetTransferBusy(bool busy);
+    bool m_transferBusy = false;
+    // The file last chosen in the open dialog, proposed by the save dialog.
+    QString m_lastOpenedFile;
 
     ControlIndex m_controls;
     std::unique_ptr<TComDataPacket> m_dataPacket;

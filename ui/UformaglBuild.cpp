@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -67,13 +66,13 @@ TGlownaF::TGlownaF(QWidget* parent) : QMainWindow(parent) {
 
     BuildMenus();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(6000);
+    CreateFileDialogs();
 
     m_controls.Build(this);
     WireEntryRules();
     WireMenus();
+    WireTransfersAndFiles();
+    WireReactionButtons();
     resize(ClientWidth, BandHeight + TabsHeight + LogHeight + StatusHeight + menuBar()->sizeHint().height());
     FormCreate();
 }

@@ -6,6 +6,7 @@
 #include "PortTools.h"
 #include "TComDataPacket.h"
 #include "TComPort.h"
+#include "TTransferEngine.h"
 #include "Udecl.h"
 
 #include <QComboBox>
@@ -43,11 +44,9 @@ void TGlownaF::FormCreate() {
     ChBFlags_1Click();
     ChBFlags_3Click();
 
+    // The collector, the transfer states, the time-out and the empty
+    // received-byte store.
     CreateSerialObjects();
-    ReceivedBytes.clear();
-    ProgramState = 0;
-    ReadState = 0;
-    Timer1->stop();
 }
 
 void TGlownaF::CreateSerialObjects() {
@@ -58,6 +57,27 @@ void TGlownaF::CreateSerialObjects() {
     DataPacket->SetStopString(QByteArrayLiteral("*1"));
     DataPacket->SetMaxBufferLength(1024);
     ComPort->SetDataPacket(DataPacket);
+
+    Transfer = new TTransferEngine(*ComPort, *DataPacket, DeviceImage, this);
+    Transfer->setObjectName(QStringLiteral("Transfer"));
+    Timer1 = &Transfer->Timer1;
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Transfer->SetCallbacks({
+        [this](const QString& line) { return AddLogLine(line); },
+        [this](int index, const QString& line) { ReplaceLogLine(index, line); },
+        [this](bool busy) { SetTransferBusy(busy); },
+        [this] {
+            ImageToSettings();
+            ShowSettings();
+            ChBFlags_0Click();
+            ChBFlags_2Click();
+            ChBFlags_1Click();
+            ChBFlags_3Click();
+        },
+    });
+    DataPacket->SetOnCustomStop([this](const QByteArray& Str) { ComDataPacket2CustomStop(Str); });
+    DataPacket->SetOnError([this](const QString& message) { Transfer->ReceiveFailed(message); });
+    connect(ComPort, &TComPort::LineError, Transfer, &TTransferEngine::LineLost);
 }
 
 void TGlownaF::TrimMessageLog() {

@@ -21,6 +21,10 @@ add_library(velotar_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/UformaglRules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/UformaglMenu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/UformaglStartup.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UformaglTransfers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UformaglFiles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UformaglReactions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ProgramStart.h ${CMAKE_CURRENT_LIST_DIR}/ProgramStart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Maker.h
   ${CMAKE_CURRENT_LIST_DIR}/Resources.h ${CMAKE_CURRENT_LIST_DIR}/Resources.cpp
   ${CMAKE_CURRENT_LIST_DIR}/About.h ${CMAKE_CURRENT_LIST_DIR}/About.cpp
@@ -28,8 +32,5 @@ add_library(velotar_ui STATIC
 )
 target_include_directories(velotar_ui PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(velotar_ui
-  PUBLIC Qt6::Widgets velotar_model velotar_files velotar_link
+  PUBLIC Qt6::Widgets velotar_model velotar_files velotar_link velotar_dialogs
   PRIVATE velotar_version velotar_options)
-if(TARGET velotar_dialogs)
-  target_link_libraries(velotar_ui PUBLIC velotar_dialogs)
-endif()

@@ -4,6 +4,8 @@
 
 #include "WindowFixture.h"
 
+#include "TTransferEngine.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -73,7 +75,7 @@ TEST_F(StartUp, EveryCheckBoxIsOffAndEverySpinFieldAtItsLowerLimit) {
 }
 
 TEST_F(StartUp, ExactlyTheControlsOfOptionsThatAreOffAreDisabled) {
-    for (QWidget* w : window->findChildren<QWidget*>()) {
+    for (QWidget* w : window->centralWidget()->findChildren<QWidget*>()) {
         const bool control = qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w)
                              || qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w)
                              || qobject_cast<QComboBox*>(w) || qobject_cast<QPlainTextEdit*>(w);
@@ -90,9 +92,9 @@ TEST_F(StartUp, TransfersAreIdleAndTheFirstTabIsInFront) {
     EXPECT_TRUE(window->BBload->isEnabled());
     EXPECT_FALSE(window->Timer1->isActive());
     EXPECT_EQ(window->Timer1->interval(), 6000);
-    EXPECT_EQ(window->ProgramState, 0);
-    EXPECT_EQ(window->ReadState, 0);
-    EXPECT_TRUE(window->ReceivedBytes.isEmpty());
+    EXPECT_EQ(window->Transfer->ProgramState, 0);
+    EXPECT_EQ(window->Transfer->ReadState, 0);
+    EXPECT_TRUE(window->Transfer->ReceivedBytes.isEmpty());
     ASSERT_NE(window->ComPort, nullptr);
     ASSERT_NE(window->DataPacket, nullptr);
     EXPECT_EQ(window->ListBox1->count(), 0);
