@@ -56,7 +56,9 @@ bool TTransferEngine::ProgrammingBranch(const QByteArray& Str) {
         ProgramState = 0;
         Log(QStringLiteral("Programowanie zakończone pomyślnie."));
         SetBusy(false);
-        Timer1.stop();
+        // A read clicked during programming still needs its time-out.
+        if (ReadState == 0)
+            Timer1.stop();
         return true;
     }
     if (ProgramState == 3 && Str.contains(Stop)) {
@@ -104,5 +106,7 @@ void TTransferEngine::ReadingBranch(const QByteArray& Str) {
     // when its checksum does not hold.
     if (!ImageChecksumValid(m_image))
         Log(QStringLiteral("Uwaga: suma kontrolna danych z modułu się nie zgadza, dane mogą być uszkodzone."));
-    Timer1.stop();
+    // A programming run started during the read still needs its time-out.
+    if (ProgramState == 0)
+        Timer1.stop();
 }

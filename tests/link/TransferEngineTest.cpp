@@ -317,4 +317,26 @@ TEST(UserNumbers, EmptyOrAtLeastThreeCharacters) {
         EXPECT_EQ(TTransferEngine::CheckUserNumbers(c.numbers), c.valid) << c.numbers.join('|').toStdString();
 }
 
+
+// Programming and reading may run at once (a read disables no button): the
+// one that ends first must not take the other's time-out with it.
+TEST_F(Transfer, TheTransferThatEndsFirstLeavesTheOtherItsTimeOut) {
+    ToDataPhase();
+    engine.StartReading("COM9");
+    for (int k = 2; k <= 27; ++k)
+        Feed("OK*1");
+    Feed("OK*1");
+    EXPECT_EQ(engine.ProgramState, 0);
+    EXPECT_EQ(engine.ReadState, 2);
+    EXPECT_TRUE(engine.Timer1.isActive()) << "the read would wait for ever";
+
+    engine.Timer1Timer();
+    engine.StartProgramming("COM9");
+    engine.StartReading("COM9");
+    Feed(ReadAnswer(SampleImage())); // no "OK*1" in it: the start stays unanswered
+    EXPECT_EQ(engine.ReadState, 0);
+    EXPECT_EQ(engine.ProgramState, 1);
+    EXPECT_TRUE(engine.Timer1.isActive()) << "programming would keep the buttons disabled";
+}
+
 } // namespace
