@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QUrl>
 
 namespace {
@@ -46,7 +47,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     auto* icon = new QLabel(panel);
     icon->setObjectName(QStringLiteral("ProgramIcon"));
     icon->setGeometry(8, 8, 65, 65);
-    icon->setPixmap(QIcon(QStringLiteral(":/velotar/velotar.svg")).pixmap(QSize(65, 65), devicePixelRatio()));
+    m_programIcon = icon; // drawn from the SVG when first shown, not at start-up
 
     QLabel* product = CentredLabel(panel, QStringLiteral("ProductName"), QStringLiteral("Velotar"), {88, 16, 185, 0});
     QFont bold = product->font();
@@ -84,4 +85,12 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+    // The picture is drawn from the SVG at its exact size on first showing.
+    if (m_programIcon->pixmap().isNull())
+        m_programIcon->setPixmap(QIcon(QStringLiteral(":/velotar/velotar.svg"))
+                                     .pixmap(QSize(65, 65), devicePixelRatio()));
+    QDialog::showEvent(event);
 }

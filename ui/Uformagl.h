@@ -149,7 +149,7 @@ public:
     // The transfers' time-out: 6000 ms, stopped at start (the engine's own).
     QTimer* Timer1 = nullptr;
 
-    // The file dialogs of "Odczytaj ..." and "Zapisz jako ...".
+    // The file dialogs of "Odczytaj ..." and "Zapisz jako ...", made on first use.
     QFileDialog* OpenDialog1 = nullptr;
     QFileDialog* SaveDialog1 = nullptr;
 

@@ -45,7 +45,7 @@ TGlownaF::TGlownaF(QWidget* parent) : QMainWindow(parent) {
     face.setPointSize(8);
     setFont(face);
     LoadUiResources();
-    setWindowIcon(QIcon(QStringLiteral(":/velotar/velotar.svg")));
+    setWindowIcon(ProgramIcon());
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Central"));
@@ -65,8 +65,6 @@ TGlownaF::TGlownaF(QWidget* parent) : QMainWindow(parent) {
     setStatusBar(StatusBar1);
 
     BuildMenus();
-
-    CreateFileDialogs();
 
     m_controls.Build(this);
     WireEntryRules();

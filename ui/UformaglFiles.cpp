@@ -35,13 +35,18 @@ std::string LocalPath(const QString& path) { return QFile::encodeName(path).toSt
 
 } // namespace
 
+// The file dialogs are made when first needed: building them (and their
+// file-system model) would otherwise be most of the program's start-up.
 void TGlownaF::CreateFileDialogs() {
+    if (OpenDialog1)
+        return;
     OpenDialog1 = MakeFileDialog(this, QFileDialog::AcceptOpen, QStringLiteral("OpenDialog1"));
     SaveDialog1 = MakeFileDialog(this, QFileDialog::AcceptSave, QStringLiteral("SaveDialog1"));
 }
 
 void TGlownaF::Button1Click() {
     RunGuarded(this, [this] {
+        CreateFileDialogs();
         // The save dialog proposes the file last chosen for opening (a name
         // chosen in an earlier save is not proposed).
         SaveDialog1->selectFile(m_lastOpenedFile);
@@ -56,6 +61,7 @@ void TGlownaF::Button1Click() {
 
 void TGlownaF::Button2Click() {
     RunGuarded(this, [this] {
+        CreateFileDialogs();
         if (OpenDialog1->exec() != QDialog::Accepted)
             return;
         const QString fileName = OpenDialog1->selectedFiles().value(0);

@@ -34,3 +34,23 @@ target_include_directories(velotar_ui PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(velotar_ui
   PUBLIC Qt6::Widgets velotar_model velotar_files velotar_link velotar_dialogs
   PRIVATE velotar_version velotar_options)
+
+# The program's picture as PNG icons, rendered from the SVG at build time:
+# the window icon then needs no SVG plugin at start-up, and the desktop entry
+# installs the same files.
+set(VELOTAR_ICON_SIZES 16 22 24 32 48 64 128 256 CACHE INTERNAL "")
+set(VELOTAR_ICON_DIR ${CMAKE_BINARY_DIR}/icons CACHE INTERNAL "")
+set(VELOTAR_ICON_SVG ${CMAKE_CURRENT_LIST_DIR}/resources/velotar.svg CACHE INTERNAL "")
+set(icon_pngs)
+foreach(size IN LISTS VELOTAR_ICON_SIZES)
+  list(APPEND icon_pngs ${VELOTAR_ICON_DIR}/velotar-${size}.png)
+endforeach()
+add_custom_command(OUTPUT ${icon_pngs}
+  COMMAND velotar-icon ${VELOTAR_ICON_SVG} ${VELOTAR_ICON_DIR} ${VELOTAR_ICON_SIZES}
+  DEPENDS velotar-icon ${VELOTAR_ICON_SVG}
+  COMMENT "Rendering the program's icons")
+add_custom_target(velotar_icons DEPENDS ${icon_pngs})
+set_source_files_properties(${icon_pngs} PROPERTIES GENERATED TRUE)
+qt_add_resources(velotar_ui velotar_icons_qrc PREFIX /velotar/icons BASE ${VELOTAR_ICON_DIR}
+  FILES ${icon_pngs})
+add_dependencies(velotar_ui velotar_icons)

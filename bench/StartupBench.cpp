@@ -1,0 +1,111 @@
+// How long Velotar takes to start and how much memory it needs doing so,
+// each as a ratio to the smallest Qt Widgets program: a window with one
+// label, built by this project with the same compiler and options. Both are
+// started offscreen as fresh processes until their window is shown and the
+// event loop has run dry, then they quit. Medians of several runs; targets:
+// time at most 1.5 times, peak memory at most 1.3 times the minimal window.
+//
+//   startup_bench [runs]        runs both, alternating, and prints the ratios
+
+#include "ProgramStart.h"
+#include "Uformagl.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// The child: start, show, wait until the event loop is idle, quit.
+int RunChild(int argc, char** argv, bool velotar) {
+    QApplication app(argc, argv);
+    std::unique_ptr<TGlownaF> window;
+    std::unique_ptr<QLabel> minimal;
+    if (velotar) {
+        window = CreateProgramWindows();
+        ShowMainWindow(*window);
+    } else {
+        minimal = std::make_unique<QLabel>(QStringLiteral("Velotar"));
+        minimal->show();
+    }
+    // A zero timer fires only once every pending event has been handled.
+    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    const int result = QApplication::exec();
+    // Start-up is measured, not tearing the windows down: both programs
+    // leave the same way.
+    std::fflush(nullptr);
+    std::_Exit(result);
+}
+
+struct Sample {
+    double seconds;
+    long peakKiB;
+};
+
+Sample Measure(const char* self, const char* mode) {
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        ::execl(self, self, mode, static_cast<char*>(nullptr));
+        std::_Exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    ::wait4(pid, &status, 0, &usage);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s did not start cleanly\n", mode);
+        std::exit(1);
+    }
+    return {took.count(), usage.ru_maxrss};
+}
+
+template <typename T>
+T Median(std::vector<T> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--velotar") == 0)
+        return RunChild(argc, argv, true);
+    if (argc > 1 && std::strcmp(argv[1], "--minimal") == 0)
+        return RunChild(argc, argv, false);
+
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
+    Measure(argv[0], "--minimal"); // let the file cache settle first
+    Measure(argv[0], "--velotar");
+    std::vector<double> velotarTime, minimalTime;
+    std::vector<long> velotarMemory, minimalMemory;
+    for (int i = 0; i < runs; ++i) {
+        const Sample m = Measure(argv[0], "--minimal");
+        const Sample v = Measure(argv[0], "--velotar");
+        minimalTime.push_back(m.seconds);
+        minimalMemory.push_back(m.peakKiB);
+        velotarTime.push_back(v.seconds);
+        velotarMemory.push_back(v.peakKiB);
+    }
+    const double tv = Median(velotarTime), tm = Median(minimalTime);
+    const long mv = Median(velotarMemory), mm = Median(minimalMemory);
+    std::printf("start-up, medians of %d runs (offscreen, until the window is shown and idle)\n",
+                runs);
+    std::printf("  minimal window: %7.1f ms  %7ld KiB peak\n", tm * 1000, mm);
+    std::printf("  Velotar:        %7.1f ms  %7ld KiB peak\n", tv * 1000, mv);
+    std::printf("  time ratio   %.2f (target <= 1.50)\n", tv / tm);
+    std::printf("  memory ratio %.2f (target <= 1.30)\n", double(mv) / double(mm));
+    return 0;
+}
