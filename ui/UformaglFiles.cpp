@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 
 namespace {
 
@@ -31,6 +32,15 @@ QFileDialog* MakeFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const
     return dialog;
 }
 
+// selectFile ignores an empty name, so a dialog used before would keep
+// offering the name chosen last time; its name box is emptied instead.
+void ProposeFileName(QFileDialog& dialog, const QString& fileName) {
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
+    else if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->clear();
+}
+
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 } // namespace
@@ -49,7 +59,7 @@ void TGlownaF::Button1Click() {
         CreateFileDialogs();
         // The save dialog proposes the file last chosen for opening (a name
         // chosen in an earlier save is not proposed).
-        SaveDialog1->selectFile(m_lastOpenedFile);
+        ProposeFileName(*SaveDialog1, m_lastOpenedFile);
         if (SaveDialog1->exec() != QDialog::Accepted)
             return;
         const QString fileName = SaveDialog1->selectedFiles().value(0);
@@ -72,10 +82,7 @@ void TGlownaF::Button2Click() {
         Settings = loaded;
         ShowSettings();
         ShowUserNotes();
-        ChBFlags_0Click();
-        ChBFlags_2Click();
-        ChBFlags_1Click();
-        ChBFlags_3Click();
+        RunOutputOptionRules();
         ChBFlags_4Click();
     });
 }
