@@ -126,7 +126,9 @@ protected:
     QStringList WindowShows() const {
         QStringList shown;
         for (QWidget* w : window->findChildren<QWidget*>()) {
-            if (w->objectName().isEmpty() || w->objectName().startsWith(QStringLiteral("qt_")))
+            // The window's own controls: not those inside its dialogs, nor Qt's inner parts.
+            if (w->window() != window.get() || w->objectName().isEmpty()
+                || w->objectName().startsWith(QStringLiteral("qt_")))
                 continue;
             QString value;
             if (auto* e = qobject_cast<QLineEdit*>(w))
@@ -144,6 +146,18 @@ protected:
             shown << w->objectName() + (w->isEnabled() ? QStringLiteral("=") : QStringLiteral("(off)=")) + value;
         }
         return shown;
+    }
+
+    // The window shows what it showed then; the differences otherwise.
+    ::testing::AssertionResult ShowsAsBefore(const QStringList& before) const {
+        const QStringList now = WindowShows();
+        if (now == before)
+            return ::testing::AssertionSuccess();
+        auto failure = ::testing::AssertionFailure();
+        for (qsizetype i = 0; i < std::max(now.size(), before.size()); ++i)
+            if (now.value(i) != before.value(i))
+                failure << "\n  was " << before.value(i).toStdString() << ", now " << now.value(i).toStdString();
+        return failure;
     }
 
     QStringList errors;
