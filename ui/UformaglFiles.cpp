@@ -82,7 +82,10 @@ void TGlownaF::Button2Click() {
         Settings = loaded;
         ShowSettings();
         ShowUserNotes();
-        RunOutputOptionRules();
+        ChBFlags_0Click();
+        ChBFlags_2Click();
+        ChBFlags_1Click();
+        ChBFlags_3Click();
         ChBFlags_4Click();
     });
 }
