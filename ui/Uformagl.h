@@ -80,6 +80,10 @@ public:
     void ChBFlags_3Click();
     void ChBFlags_4Click();
     void ChBFlags_5Click();
+    // The rules of ChBFlags_0, _2, _1 and _3, in that order: run after the
+    // controls were filled (start-up, a read, an opened file) so that the
+    // controls they govern match the loaded options.
+    void RunOutputOptionRules();
 
     // The three CLIP actions on one output exclude each other.
     void UpdateClipExclusion(const QString& Prefix, const QString& Own, const QString& OtherA,

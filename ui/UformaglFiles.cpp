@@ -82,10 +82,7 @@ void TGlownaF::Button2Click() {
         Settings = loaded;
         ShowSettings();
         ShowUserNotes();
-        ChBFlags_0Click();
-        ChBFlags_2Click();
-        ChBFlags_1Click();
-        ChBFlags_3Click();
+        RunOutputOptionRules();
         ChBFlags_4Click();
     });
 }

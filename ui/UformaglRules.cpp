@@ -125,6 +125,13 @@ void TGlownaF::ChBFlags_3Click() { ApplyOptionRule(3); }
 void TGlownaF::ChBFlags_4Click() { ApplyOptionRule(4); }
 void TGlownaF::ChBFlags_5Click() { ApplyOptionRule(5); }
 
+void TGlownaF::RunOutputOptionRules() {
+    ChBFlags_0Click();
+    ChBFlags_2Click();
+    ChBFlags_1Click();
+    ChBFlags_3Click();
+}
+
 void TGlownaF::UpdateClipExclusion(const QString& Prefix, const QString& Own, const QString& OtherA,
                                    const QString& OtherB) {
     for (const QString& other : {OtherA, OtherB}) {

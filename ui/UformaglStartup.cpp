@@ -39,10 +39,7 @@ void TGlownaF::FormCreate() {
     SetDefaultSettings();
     ShowSettings();
     ShowUserNotes();
-    ChBFlags_0Click();
-    ChBFlags_2Click();
-    ChBFlags_1Click();
-    ChBFlags_3Click();
+    RunOutputOptionRules();
 
     // The collector, the transfer states, the time-out and the empty
     // received-byte store.
@@ -69,10 +66,7 @@ void TGlownaF::CreateSerialObjects() {
         [this] {
             ImageToSettings();
             ShowSettings();
-            ChBFlags_0Click();
-            ChBFlags_2Click();
-            ChBFlags_1Click();
-            ChBFlags_3Click();
+            RunOutputOptionRules();
         },
     });
     DataPacket->SetOnCustomStop([this](const QByteArray& Str) { ComDataPacket2CustomStop(Str); });
