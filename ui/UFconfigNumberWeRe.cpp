@@ -3,10 +3,10 @@
 
 #include "UFconfigNumberWeRe.h"
 
+#include "ReactionDialogFrame.h"
+
 #include <QCheckBox>
-#include <QFont>
 #include <QPushButton>
-#include <QStyle>
 
 #include <array>
 
@@ -15,8 +15,6 @@ namespace {
 constexpr int DialogWidth = 375;
 constexpr int DialogHeight = 243;
 constexpr int BoxHeight = 17;
-constexpr int ButtonWidth = 75;
-constexpr int ButtonHeight = 25;
 
 struct BoxPlace {
     QCheckBox* TFconfigNumberWeRe::*Member;
@@ -53,10 +51,7 @@ constexpr int InactiveBitIndex = 7;
 
 TFconfigNumberWeRe::TFconfigNumberWeRe(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FconfigNumberWeRe"));
-    QFont look(QStringLiteral("Tahoma")); // the nearest sans face stands in where Tahoma is missing
-    look.setPixelSize(11);
-    setFont(look);
-    setFixedSize(DialogWidth, DialogHeight);
+    SetReactionDialogFrame(*this, {DialogWidth, DialogHeight});
 
     for (const BoxPlace& place : Boxes) {
         auto* box = new QCheckBox(QString::fromUtf16(place.Caption), this);
@@ -65,17 +60,9 @@ TFconfigNumberWeRe::TFconfigNumberWeRe(QWidget* parent) : QDialog(parent) {
         this->*place.Member = box;
     }
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                              QStringLiteral("OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(264, 168, ButtonWidth, ButtonHeight);
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                              QStringLiteral("Anuluj"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setGeometry(24, 168, ButtonWidth, ButtonHeight);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = AddOkCancelButtons(*this, {264, 168}, {24, 168});
+    BitBtn1 = buttons.Ok;
+    BitBtn2 = buttons.Cancel;
 
     // toggled fires for changes made by code as well, disabled boxes
     // included, and not when the state stays: that is when the rules must run.

@@ -3,19 +3,17 @@
 
 #include "UfconfigWorkWeRe.h"
 
+#include "ReactionDialogFrame.h"
+
 #include <QCheckBox>
-#include <QFont>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
 namespace {
 
 constexpr int DialogWidth = 251;
 constexpr int DialogHeight = 284;
 constexpr int BoxHeight = 17;
-constexpr int ButtonWidth = 75;
-constexpr int ButtonHeight = 25;
 
 constexpr int UserLabelLeft = 24;
 // A long name wraps onto further lines below its row rather than running
@@ -43,10 +41,7 @@ Byte ClipMask(int user) {
 
 TFConfigWorkWeRe::TFConfigWorkWeRe(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FConfigWorkWeRe"));
-    QFont look(QStringLiteral("Tahoma")); // the nearest sans face stands in where Tahoma is missing
-    look.setPixelSize(11);
-    setFont(look);
-    setFixedSize(DialogWidth, DialogHeight);
+    SetReactionDialogFrame(*this, {DialogWidth, DialogHeight});
 
     Label5 = new QLabel(QStringLiteral("SMS"), this);
     Label5->setObjectName(QStringLiteral("Label5"));
@@ -76,17 +71,9 @@ TFConfigWorkWeRe::TFConfigWorkWeRe(QWidget* parent) : QDialog(parent) {
         ChBUSClip[user] = clip;
     }
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                              QStringLiteral("OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(152, 216, ButtonWidth, ButtonHeight);
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                              QStringLiteral("Anuluj"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setGeometry(8, 216, ButtonWidth, ButtonHeight);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = AddOkCancelButtons(*this, {152, 216}, {8, 216});
+    BitBtn1 = buttons.Ok;
+    BitBtn2 = buttons.Cancel;
 }
 
 void TFConfigWorkWeRe::ShowByte(Byte b) {
