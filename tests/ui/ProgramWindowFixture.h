@@ -80,6 +80,12 @@ protected:
             QApplication::restoreOverrideCursor();
     }
 
+    // Gives the window the focus, for typing.
+    void ShowActive() {
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
     TTransferEngine& Transfer() const { return *window->Transfer; }
 
     template <class T>
