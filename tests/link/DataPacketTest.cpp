@@ -28,6 +28,8 @@ struct ChunkCase {
     QByteArray left;   // the buffer afterwards
 };
 
+void PrintTo(const ChunkCase& c, std::ostream* os) { *os << c.name; }
+
 class CollectorChunks : public ::testing::TestWithParam<ChunkCase> {};
 
 TEST_P(CollectorChunks, HandlerSeesWholeBufferAndOneCallAfterEachCut) {
