@@ -1,4 +1,4 @@
-// The dialog tests need a QApplication; they run offscreen even when the
+// The widget tests need a QApplication; they run offscreen even when the
 // test list is taken outside ctest (at build time, with no display).
 
 #include <QApplication>
