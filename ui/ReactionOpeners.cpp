@@ -77,6 +77,10 @@ template <class Dialog> bool ShowAndStore(Dialog& dialog, Byte* target) {
     // The dialog is reused: centre every opening over the main window again,
     // wherever the installer dragged the previous one.
     dialog.setAttribute(Qt::WA_Moved, false);
+    // Each opening starts at the first control, as a fresh dialog does, so
+    // Enter means OK even when "Anuluj" closed the previous opening.
+    if (QWidget* focused = dialog.focusWidget())
+        focused->clearFocus();
     if (dialog.exec() != QDialog::Accepted)
         return false;
     *target = dialog.EncodedByte();
