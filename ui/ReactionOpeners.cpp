@@ -71,6 +71,17 @@ Byte& At(Byte (&bytes)[][ReactionCount], SlotReaction at) {
     return bytes[at.Slot - 1][at.Reaction - 1];
 }
 
+// The caption of an opening from the tab "Wejścia specjalne": the arming
+// (blocking) input and the tamper input each have their own; other slots
+// keep the caption they had.
+void SetSpecialInputTitle(QDialog& dialog, SlotReaction at, const QString& blocking,
+                          const QString& tamper) {
+    if (at.Slot == BlockingSlot)
+        dialog.setWindowTitle(blocking.arg(at.Reaction));
+    else if (at.Slot == TamperSlot)
+        dialog.setWindowTitle(tamper.arg(at.Reaction));
+}
+
 template <class Dialog> bool ShowAndStore(Dialog& dialog, Byte* target) {
     if (!target)
         return false;
@@ -134,14 +145,9 @@ Byte* PrepareSpecialReaction(TFconfigNumberWeRe& dialog, const QWidget& button,
     Byte& b = At(settings.SpecialReaction, *at);
     dialog.ChBTimeOFFWy1->setVisible(true);
     dialog.ChBTimeOFFWy2->setVisible(true);
-    if (ParentName(button) == SpecialTab) {
-        if (at->Slot == BlockingSlot)
-            dialog.setWindowTitle(
-                QStringLiteral(u"wejście blokujące reakcja %1").arg(at->Reaction));
-        else if (at->Slot == TamperSlot)
-            dialog.setWindowTitle(
-                QStringLiteral(u"wejście sabotażowe reakcja %1").arg(at->Reaction));
-    }
+    if (ParentName(button) == SpecialTab)
+        SetSpecialInputTitle(dialog, *at, QStringLiteral(u"wejście blokujące reakcja %1"),
+                             QStringLiteral(u"wejście sabotażowe reakcja %1"));
     // The tamper input may sound the siren and switch the blocking output;
     // the arming input switches the outputs only. Neither has a delayed
     // reaction, yet the hidden boxes keep their bits: bit 0 of the arming
@@ -179,14 +185,9 @@ Byte* PrepareSpecialNotify(TFConfigWorkWeRe& dialog, const QWidget& button,
         return nullptr;
     Byte& b = At(settings.SpecialNotify, *at);
     const QString parent = ParentName(button);
-    if (parent == SpecialTab) {
-        if (at->Slot == BlockingSlot)
-            dialog.setWindowTitle(
-                QStringLiteral(u"Reakcja %1 Wejścia blokującego").arg(at->Reaction));
-        else if (at->Slot == TamperSlot)
-            dialog.setWindowTitle(
-                QStringLiteral(u"Reakcja %1 Wejścia sabotażowego").arg(at->Reaction));
-    }
+    if (parent == SpecialTab)
+        SetSpecialInputTitle(dialog, *at, QStringLiteral(u"Reakcja %1 Wejścia blokującego"),
+                             QStringLiteral(u"Reakcja %1 Wejścia sabotażowego"));
     // An output's switching is confirmed by SMS only; the hidden CLIP boxes
     // still carry their bits through.
     const bool outputConfirmation = parent == OutputConfirmations;

@@ -38,6 +38,11 @@ struct Line {
         port.SetDataPacket(&packet);
         packet.SetOnCustomStop([this](const QByteArray& text) { seen.push_back(text); });
     }
+    // Names the port and opens it, as a transfer does.
+    void OpenOn(const QString& path) {
+        port.SetPortName(path);
+        port.Open();
+    }
     bool WaitFor(const QByteArray& text, int ms = 2000) {
         return QTest::qWaitFor([&] { return std::count(seen.begin(), seen.end(), text) > 0; }, ms);
     }
@@ -63,8 +68,7 @@ TEST(ComPort, OpensWithTheModuleLineSettings) {
     EmulatorProcess emulator;
     ASSERT_FALSE(emulator.Path().isEmpty());
     Line line;
-    line.port.SetPortName(emulator.Path());
-    line.port.Open();
+    line.OpenOn(emulator.Path());
     ASSERT_TRUE(line.port.IsOpen());
 
     // Another look at the same terminal shows what the port applied.
@@ -85,8 +89,7 @@ TEST(ComPort, OpensWithTheModuleLineSettings) {
 TEST(ComPort, CommandIsAnsweredThroughTheCollector) {
     EmulatorProcess emulator;
     Line line;
-    line.port.SetPortName(emulator.Path());
-    line.port.Open();
+    line.OpenOn(emulator.Path());
     line.port.WriteText("*2*1");
     ASSERT_TRUE(line.WaitFor("OK*1"));
     EXPECT_TRUE(emulator.WaitForLine("rx *2*1"));
@@ -95,8 +98,7 @@ TEST(ComPort, CommandIsAnsweredThroughTheCollector) {
 TEST(ComPort, AnswerInChunksReachesTheHandlerChunkByChunk) {
     EmulatorProcess emulator({"--chunk", "2", "--chunk-gap", "150"});
     Line line;
-    line.port.SetPortName(emulator.Path());
-    line.port.Open();
+    line.OpenOn(emulator.Path());
     line.port.WriteText("*2*1");
     ASSERT_TRUE(line.WaitFor(""));
     EXPECT_EQ(line.seen, (std::vector<QByteArray>{"OK", "OK*1", ""}));
@@ -106,8 +108,7 @@ TEST(ComPort, SameNameKeepsThePortOtherNameReopens) {
     EmulatorProcess first;
     EmulatorProcess second;
     Line line;
-    line.port.SetPortName(first.Path());
-    line.port.Open();
+    line.OpenOn(first.Path());
 
     // The answer waits in the driver's queue; reopening would discard it.
     line.port.WriteText("*2*1");
@@ -188,8 +189,7 @@ TEST(ComPort, LostLineIsReportedOnceLeavesNoBusyLoopAndOpensAgain) {
     auto emulator = std::make_unique<EmulatorProcess>(QStringList{"--silent"});
     Line line;
     QSignalSpy lost(&line.port, &TComPort::LineError);
-    line.port.SetPortName(emulator->Path());
-    line.port.Open();
+    line.OpenOn(emulator->Path());
     line.port.WriteText("*2*1");
     ASSERT_TRUE(emulator->WaitForLine("rx *2*1"));
 
