@@ -1,18 +1,60 @@
-// Listing the machine's serial ports through the system's own enumeration.
+// Listing the machine's serial ports from the kernel's own table of terminal
+// devices. Asking udev for the same list reads a few thousand files at
+// every start of the program; the table is one directory and a file or two
+// per port.
 
 #include "PortTools.h"
 
-#include <QSerialPortInfo>
+#include <QFile>
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray ReadAttribute(const QByteArray& path) {
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.read(64).trimmed();
+}
+
+// A terminal is a serial port when some device stands behind it (virtual
+// consoles and pseudo-terminals have none). The serial core shows the UART
+// type of its ports; type 0 is a slot the driver reserved with no UART
+// fitted, as most of /dev/ttyS0..31 on a PC.
+bool IsSerialPort(const QByteArray& entry) {
+    struct stat info {};
+    if (::stat((entry + "/device").constData(), &info) != 0)
+        return false;
+    const QByteArray type = ReadAttribute(entry + "/type");
+    return type.isEmpty() || type != "0";
+}
+
+} // namespace
 
 void ReplaceWithSortedPortNames(QStringList& Items, QStringList names) {
     names.sort(Qt::CaseInsensitive);
     Items = std::move(names);
 }
 
+QStringList SerialDevicesIn(const QString& ttyClassDir) {
+    QStringList devices;
+    const QByteArray dir = QFile::encodeName(ttyClassDir);
+    DIR* table = ::opendir(dir.constData());
+    if (!table)
+        return devices;
+    while (const dirent* entry = ::readdir(table)) {
+        const QByteArray name(entry->d_name);
+        if (name.startsWith('.') || !IsSerialPort(dir + '/' + name))
+            continue;
+        // Devices in a subdirectory of /dev are named with '!' for '/'.
+        devices.append(QStringLiteral("/dev/") + QFile::decodeName(name).replace(u'!', u'/'));
+    }
+    ::closedir(table);
+    return devices;
+}
+
 void ListComPorts(QStringList& Items) {
-    QStringList names;
-    const auto ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo& port : ports)
-        names.append(port.systemLocation());
-    ReplaceWithSortedPortNames(Items, std::move(names));
+    ReplaceWithSortedPortNames(Items, SerialDevicesIn(QStringLiteral("/sys/class/tty")));
 }

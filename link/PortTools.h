@@ -8,6 +8,10 @@
 // regard to case.
 void ListComPorts(QStringList& Items);
 
+// The device paths of the serial ports in the kernel's table of terminal
+// devices (/sys/class/tty on a running system), in the table's order.
+QStringList SerialDevicesIn(const QString& ttyClassDir);
+
 // The sorting and replacing step on its own: Items becomes names sorted
 // ascending ignoring case (so COM10 comes before COM2).
 void ReplaceWithSortedPortNames(QStringList& Items, QStringList names);

@@ -3,6 +3,10 @@
 #include "PortMessages.h"
 #include "PortTools.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -26,6 +30,46 @@ TEST(PortList, SortsIgnoringCaseAndReplaces) {
         ReplaceWithSortedPortNames(items, c.found);
         EXPECT_EQ(items, c.listed) << c.found.join(u' ').toStdString();
     }
+}
+
+// A kernel table of terminal devices as the port list sees it: an entry per
+// terminal, with a device behind real ports and a UART type on the serial
+// core's ones.
+TEST(PortList, OffersTerminalsWithADeviceBehindThem) {
+    struct Entry {
+        const char* name;
+        bool device;
+        const char* type; // nullptr: the driver shows no type
+        bool offered;
+    };
+    const Entry entries[] = {
+        {"tty0", false, nullptr, false},    // a virtual console
+        {"ptmx", false, nullptr, false},
+        {"ttyS0", true, "4\n", true},       // a 16550A on the board
+        {"ttyS1", true, "0\n", false},      // a slot with no UART fitted
+        {"ttyUSB0", true, nullptr, true},   // a USB adapter
+        {"ttyACM0", true, nullptr, true},
+        {"serial!ttyX1", true, nullptr, true},
+    };
+    QTemporaryDir table;
+    ASSERT_TRUE(table.isValid());
+    QStringList expected;
+    for (const Entry& e : entries) {
+        const QString dir = table.filePath(e.name);
+        ASSERT_TRUE(QDir().mkpath(e.device ? dir + "/device" : dir));
+        if (e.type) {
+            QFile type(dir + "/type");
+            ASSERT_TRUE(type.open(QIODevice::WriteOnly));
+            type.write(e.type);
+        }
+        if (e.offered)
+            expected << QStringLiteral("/dev/") + QString::fromLatin1(e.name).replace(u'!', u'/');
+    }
+    QStringList found = SerialDevicesIn(table.path());
+    found.sort();
+    expected.sort();
+    EXPECT_EQ(found, expected);
+    EXPECT_TRUE(SerialDevicesIn(table.filePath("missing")).isEmpty());
 }
 
 TEST(PortList, MachinePortsReplaceTheListAsDevicePaths) {
