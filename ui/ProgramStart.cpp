@@ -3,6 +3,7 @@
 #include "ProgramStart.h"
 
 #include "About.h"
+#include "ProgramStyle.h"
 #include "UFconfigNumberWeRe.h"
 #include "Uformagl.h"
 #include "UfconfigWorkWeRe.h"
@@ -13,6 +14,7 @@
 #include <QTabWidget>
 
 std::unique_ptr<TGlownaF> CreateProgramWindows() {
+    UseProgramStyle();
     auto window = std::make_unique<TGlownaF>();
     window->FconfigNumberWeRe = new TFconfigNumberWeRe(window.get());
     window->FConfigWorkWeRe = new TFConfigWorkWeRe(window.get());

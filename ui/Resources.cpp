@@ -3,6 +3,9 @@
 #include "Resources.h"
 
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QResource>
 #include <QtGlobal>
 
 void LoadUiResources() {
@@ -14,10 +17,18 @@ void LoadUiResources() {
 }
 
 QIcon ProgramIcon() {
-    // The sizes a title bar and a task bar ask for; each file is decoded
-    // when added, so the large ones are left to the desktop's icon theme.
+    // The sizes a title bar and a task bar ask for, as raw pixels: reading
+    // an image file would load every image plugin of the system first. The
+    // large sizes are left to the desktop's icon theme.
     QIcon icon;
-    for (const int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/velotar/icons/velotar-%1.png").arg(size), QSize(size, size));
+    for (const int size : {16, 32, 48}) {
+        const QByteArray pixels =
+            QResource(QStringLiteral(":/velotar/icons/velotar-%1.rgba").arg(size)).uncompressedData();
+        if (pixels.size() != qsizetype(size) * size * 4)
+            continue;
+        const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size,
+                           QImage::Format_RGBA8888_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
     return icon;
 }

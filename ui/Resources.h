@@ -6,6 +6,6 @@ class QIcon;
 
 void LoadUiResources();
 
-// The program's picture at every icon size, from PNGs rendered at build time
-// (cheap to load: no SVG plugin is needed to start the program).
+// The program's picture at the window icon's sizes, from pixels rendered at
+// build time (cheap to load: no image decoder or plugin is needed).
 QIcon ProgramIcon();

@@ -10,6 +10,7 @@ add_library(velotar_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/TMemo.h ${CMAKE_CURRENT_LIST_DIR}/TMemo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WidgetKit.h ${CMAKE_CURRENT_LIST_DIR}/WidgetKit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Tabs.h
+  ${CMAKE_CURRENT_LIST_DIR}/TTabSheet.h ${CMAKE_CURRENT_LIST_DIR}/TTabSheet.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TabBasic.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TabPhones.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TabInputs.cpp
@@ -25,6 +26,7 @@ add_library(velotar_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/UformaglFiles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/UformaglReactions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgramStart.h ${CMAKE_CURRENT_LIST_DIR}/ProgramStart.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ProgramStyle.h ${CMAKE_CURRENT_LIST_DIR}/ProgramStyle.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Maker.h
   ${CMAKE_CURRENT_LIST_DIR}/Resources.h ${CMAKE_CURRENT_LIST_DIR}/Resources.cpp
   ${CMAKE_CURRENT_LIST_DIR}/About.h ${CMAKE_CURRENT_LIST_DIR}/About.cpp
@@ -35,22 +37,28 @@ target_link_libraries(velotar_ui
   PUBLIC Qt6::Widgets velotar_model velotar_files velotar_link velotar_dialogs
   PRIVATE velotar_version velotar_options)
 
-# The program's picture as PNG icons, rendered from the SVG at build time:
-# the window icon then needs no SVG plugin at start-up, and the desktop entry
-# installs the same files.
+# The program's picture rendered from the SVG at build time: PNG icons for
+# the desktop entry, and raw pixels of the window icon's sizes compiled in,
+# so that start-up loads no image plugin.
 set(VELOTAR_ICON_SIZES 16 22 24 32 48 64 128 256 CACHE INTERNAL "")
 set(VELOTAR_ICON_DIR ${CMAKE_BINARY_DIR}/icons CACHE INTERNAL "")
 set(VELOTAR_ICON_SVG ${CMAKE_CURRENT_LIST_DIR}/resources/velotar.svg CACHE INTERNAL "")
 set(icon_pngs)
+set(icon_raws)
 foreach(size IN LISTS VELOTAR_ICON_SIZES)
   list(APPEND icon_pngs ${VELOTAR_ICON_DIR}/velotar-${size}.png)
+  list(APPEND icon_raws ${VELOTAR_ICON_DIR}/velotar-${size}.rgba)
 endforeach()
-add_custom_command(OUTPUT ${icon_pngs}
+set(window_icon_raws)
+foreach(size 16 32 48)
+  list(APPEND window_icon_raws ${VELOTAR_ICON_DIR}/velotar-${size}.rgba)
+endforeach()
+add_custom_command(OUTPUT ${icon_pngs} ${icon_raws}
   COMMAND velotar-icon ${VELOTAR_ICON_SVG} ${VELOTAR_ICON_DIR} ${VELOTAR_ICON_SIZES}
   DEPENDS velotar-icon ${VELOTAR_ICON_SVG}
   COMMENT "Rendering the program's icons")
-add_custom_target(velotar_icons DEPENDS ${icon_pngs})
-set_source_files_properties(${icon_pngs} PROPERTIES GENERATED TRUE)
+add_custom_target(velotar_icons DEPENDS ${icon_pngs} ${icon_raws})
+set_source_files_properties(${icon_pngs} ${icon_raws} PROPERTIES GENERATED TRUE)
 qt_add_resources(velotar_ui velotar_icons_qrc PREFIX /velotar/icons BASE ${VELOTAR_ICON_DIR}
-  FILES ${icon_pngs})
+  FILES ${window_icon_raws})
 add_dependencies(velotar_ui velotar_icons)

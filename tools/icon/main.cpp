@@ -1,9 +1,12 @@
-// Renders the program's picture (the SVG) to PNG files of the usual icon
-// sizes, at build time: the window icon loads a PNG, which needs no SVG
-// plugin at start-up, and the desktop entry gets both.
-//   velotar-icon SOURCE.svg OUTDIR SIZE...   writes OUTDIR/velotar-SIZE.png
+// Renders the program's picture (the SVG) at build time to the usual icon
+// sizes: PNG files for the desktop entry, and the same pixels raw (RGBA,
+// premultiplied, row after row) for the window icon, which then needs no
+// image decoder and no image plugin at start-up.
+//   velotar-icon SOURCE.svg OUTDIR SIZE...
+//       writes OUTDIR/velotar-SIZE.png and OUTDIR/velotar-SIZE.rgba
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
@@ -28,15 +31,21 @@ int main(int argc, char** argv) {
     QDir().mkpath(args[2]);
     for (const QString& sizeText : args.mid(3)) {
         const int size = sizeText.toInt();
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        QImage image(size, size, QImage::Format_RGBA8888_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         svg.render(&painter);
         painter.end();
-        const QString out = QStringLiteral("%1/velotar-%2.png").arg(args[2]).arg(size);
-        if (!image.save(out)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(out));
+        const QString base = QStringLiteral("%1/velotar-%2").arg(args[2]).arg(size);
+        QFile raw(base + QStringLiteral(".rgba"));
+        const bool rawWritten =
+            raw.open(QIODevice::WriteOnly) &&
+            raw.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()) ==
+                image.sizeInBytes() &&
+            raw.flush();
+        if (!rawWritten || !image.save(base + QStringLiteral(".png"))) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(base));
             return 1;
         }
     }

@@ -3,6 +3,7 @@
 // current folder). Optional second argument: a settings file to show first.
 
 #include "About.h"
+#include "ProgramStart.h"
 #include "Uformagl.h"
 
 #include <QApplication>
@@ -17,9 +18,10 @@ int main(int argc, char** argv) {
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
 
-    TGlownaF window;
-    window.AboutBox = new TAboutBox(&window);
-    window.show();
+    // The windows as the program starts them, in the program's own style.
+    const auto program = CreateProgramWindows();
+    TGlownaF& window = *program;
+    ShowMainWindow(window);
     for (int i = 0; i < window.PageControl2->count(); ++i) {
         window.PageControl2->setCurrentIndex(i);
         QApplication::processEvents();
