@@ -6,6 +6,7 @@
 
 #include "TEdit.h"
 #include "TSpinEdit.h"
+#include "TTabSheet.h"
 #include "WidgetKit.h"
 
 #include <QCheckBox>
@@ -183,8 +184,7 @@ void FitBasicColumns(QWidget* page) {
 }
 
 QWidget* BuildBasic() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet1"));
+    auto* page = new TTabSheet(QStringLiteral("TabSheet1"));
     // Built in the order the installer tabs through them.
     BuildBasicGroup(page);
     BuildSmsGroup(page);

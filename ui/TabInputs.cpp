@@ -6,6 +6,7 @@
 
 #include "TEdit.h"
 #include "TSpinEdit.h"
+#include "TTabSheet.h"
 #include "WidgetKit.h"
 
 #include <QGridLayout>
@@ -31,8 +32,7 @@ enum Column { RowLabel, ReactionTime, LockTime, OutputButton, NotifyButton, SmsT
 } // namespace
 
 QWidget* BuildInputs() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet3"));
+    auto* page = new TTabSheet(QStringLiteral("TabSheet3"));
     auto* pageBox = new QVBoxLayout(page);
     pageBox->setContentsMargins(0, 0, 0, 0);
     auto* scroll = new QScrollArea(page);
@@ -46,6 +46,7 @@ QWidget* BuildInputs() {
     auto* grid = new QGridLayout(box);
     grid->setVerticalSpacing(2);
     grid->setHorizontalSpacing(8);
+    scroll->setWidget(box);
 
     const struct {
         Column column;
@@ -86,7 +87,6 @@ QWidget* BuildInputs() {
     grid->setColumnMinimumWidth(LockTime, 110);
     grid->setColumnStretch(SmsText, 1);
     grid->setRowStretch(row, 1);
-    scroll->setWidget(box);
     return page;
 }
 

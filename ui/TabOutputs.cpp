@@ -6,6 +6,7 @@
 
 #include "TEdit.h"
 #include "TSpinEdit.h"
+#include "TTabSheet.h"
 #include "WidgetKit.h"
 
 #include <QCheckBox>
@@ -82,8 +83,7 @@ void BuildConfirmationGroup(QWidget* page) {
 } // namespace
 
 QWidget* BuildOutputs() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet5"));
+    auto* page = new TTabSheet(QStringLiteral("TabSheet5"));
     BuildOutputGroup(page, 1);
     BuildOutputGroup(page, 2);
     BuildConfirmationGroup(page);

@@ -5,6 +5,7 @@
 
 #include "TEdit.h"
 #include "TMemo.h"
+#include "TTabSheet.h"
 #include "WidgetKit.h"
 
 #include <QFrame>
@@ -14,8 +15,7 @@
 namespace Tabs {
 
 QWidget* BuildPhones() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet2"));
+    auto* page = new TTabSheet(QStringLiteral("TabSheet2"));
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(12, 6, 12, 6);
     grid->setVerticalSpacing(3);

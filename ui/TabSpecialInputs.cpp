@@ -5,6 +5,7 @@
 #include "Tabs.h"
 
 #include "TEdit.h"
+#include "TTabSheet.h"
 #include "WidgetKit.h"
 
 #include <QGridLayout>
@@ -33,8 +34,7 @@ const Block Blocks[] = {
 QWidget* BuildSpecialInputs() {
     // The buttons sit directly on the page: the dialogs tell them from the
     // inputs' and the outputs' buttons by their parent's name, "TabSheet4".
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet4"));
+    auto* page = new TTabSheet(QStringLiteral("TabSheet4"));
     auto* grid = new QGridLayout(page);
     grid->setVerticalSpacing(2);
     grid->setHorizontalSpacing(8);

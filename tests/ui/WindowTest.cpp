@@ -6,10 +6,13 @@
 #include "About.h"
 #include "WindowFixture.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -29,6 +32,33 @@ TEST_F(Window, TabsInTheirOrder) {
         EXPECT_EQ(window->PageControl2->widget(i)->objectName(), QStringLiteral("TabSheet%1").arg(i + 1));
     }
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tralvo v2.0"));
+}
+
+// The pages behind the first are measured only when their tab comes to the
+// front: each must then fill the tab area, with every edit and button inside
+// the page at a usable size and none lying over another.
+TEST_F(Window, EveryPageIsLaidOutWhenItsTabComesToTheFront) {
+    ShowActive();
+    for (int i = 0; i < window->PageControl2->count(); ++i) {
+        window->PageControl2->setCurrentIndex(i);
+        QApplication::processEvents();
+        QWidget* sheet = window->PageControl2->widget(i);
+        EXPECT_EQ(sheet->size(), sheet->parentWidget()->size()) << i;
+        QList<QRect> taken;
+        for (QWidget* c : sheet->findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QLineEdit*>(c) || qobject_cast<QAbstractButton*>(c);
+            // Spin fields' own edits and hidden controls are left out.
+            if (!control || !c->isVisibleTo(sheet) || qobject_cast<QAbstractSpinBox*>(c->parentWidget()))
+                continue;
+            const QRect place(c->mapTo(sheet, QPoint(0, 0)), c->size());
+            EXPECT_GE(c->width(), 20) << c->objectName().toStdString();
+            EXPECT_GE(c->height(), 12) << c->objectName().toStdString();
+            EXPECT_TRUE(place.left() >= 0 && place.right() < sheet->width()) << c->objectName().toStdString();
+            for (const QRect& other : taken)
+                EXPECT_FALSE(place.intersects(other)) << c->objectName().toStdString();
+            taken << place;
+        }
+    }
 }
 
 TEST_F(Window, EditsHaveTheirTypingLimits) {

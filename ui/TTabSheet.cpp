@@ -1,0 +1,5 @@
+// A tab page that is measured only when shown.
+
+#include "TTabSheet.h"
+
+TTabSheet::TTabSheet(const QString& name) { setObjectName(name); }
