@@ -20,11 +20,14 @@
 
 namespace {
 
+// The text starts at the given top, centred across the given width. The
+// heights leave room for the text rather than measuring it: measuring would
+// load the box's fonts at start-up, long before anyone opens it.
 QLabel* CentredLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
-    l->setAlignment(Qt::AlignCenter);
-    l->setGeometry(place.x(), place.y(), place.width(), l->sizeHint().height());
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    l->setGeometry(place);
     return l;
 }
 
@@ -49,17 +52,16 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     icon->setGeometry(8, 8, 65, 65);
     m_programIcon = icon; // drawn from the SVG when first shown, not at start-up
 
-    QLabel* product = CentredLabel(panel, QStringLiteral("ProductName"), QStringLiteral("Velotar"), {88, 16, 185, 0});
+    QLabel* product = CentredLabel(panel, QStringLiteral("ProductName"), QStringLiteral("Velotar"), {88, 16, 185, 24});
     QFont bold = product->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.3);
     product->setFont(bold);
-    product->resize(185, product->sizeHint().height());
     CentredLabel(panel, QStringLiteral("Version"),
                  QStringLiteral("Version %1.%2").arg(VELOTAR_VERSION_MAJOR).arg(VELOTAR_VERSION_MINOR),
-                 {88, 40, 185, 0});
-    CentredLabel(panel, QStringLiteral("Copyright"), Maker::Line(), {8, 80, 265, 0});
-    Comments = CentredLabel(panel, QStringLiteral("Comments"), Maker::WebAddress(), {8, 100, 265, 0});
+                 {88, 40, 185, 20});
+    CentredLabel(panel, QStringLiteral("Copyright"), Maker::Line(), {8, 80, 265, 18});
+    Comments = CentredLabel(panel, QStringLiteral("Comments"), Maker::WebAddress(), {8, 100, 265, 20});
     QPalette blue = Comments->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
     Comments->setPalette(blue);
