@@ -7,6 +7,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace Cp1250 {
 namespace {
 
@@ -28,20 +30,36 @@ const QSet<char16_t>& Repertoire() {
     return set;
 }
 
+// The code page's lower half is ASCII. Text that stays there, as most of a
+// configuration does, needs no converter: the system's converter library is
+// large and is loaded only when a Polish letter is first met.
+bool IsAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char b) { return static_cast<unsigned char>(b) < 0x80; });
+}
+
+bool IsAscii(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
 } // namespace
 
 QString Decode(std::string_view bytes) {
+    if (IsAscii(bytes))
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QStringDecoder decoder(CodePage);
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 std::string Encode(const QString& text) {
+    if (IsAscii(text))
+        return text.toLatin1().toStdString();
     QStringEncoder encoder(CodePage);
     const QByteArray bytes = encoder.encode(text);
     return bytes.toStdString();
 }
 
-bool CanHold(QChar c) { return Repertoire().contains(c.unicode()); }
+bool CanHold(QChar c) { return c.unicode() < 0x80 || Repertoire().contains(c.unicode()); }
 
 int CountForeign(const QString& text) {
     int n = 0;
