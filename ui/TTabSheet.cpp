@@ -2,4 +2,6 @@
 
 #include "TTabSheet.h"
 
-TTabSheet::TTabSheet(const QString& name) { setObjectName(name); }
+TTabSheet::TTabSheet(const QString& name, QWidget* tabArea) : QWidget(tabArea) {
+    setObjectName(name);
+}

@@ -11,7 +11,7 @@
 class TTabSheet final : public QWidget {
     Q_OBJECT
 public:
-    explicit TTabSheet(const QString& name);
+    TTabSheet(const QString& name, QWidget* tabArea);
 
     QSize sizeHint() const override { return {}; }
     QSize minimumSizeHint() const override { return {}; }

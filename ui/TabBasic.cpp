@@ -183,8 +183,8 @@ void FitBasicColumns(QWidget* page) {
     extra->resize(rightX + rightWidth - 8, extra->height());
 }
 
-QWidget* BuildBasic() {
-    auto* page = new TTabSheet(QStringLiteral("TabSheet1"));
+QWidget* BuildBasic(QWidget* tabArea) {
+    auto* page = new TTabSheet(QStringLiteral("TabSheet1"), tabArea);
     // Built in the order the installer tabs through them.
     BuildBasicGroup(page);
     BuildSmsGroup(page);

@@ -31,8 +31,8 @@ enum Column { RowLabel, ReactionTime, LockTime, OutputButton, NotifyButton, SmsT
 
 } // namespace
 
-QWidget* BuildInputs() {
-    auto* page = new TTabSheet(QStringLiteral("TabSheet3"));
+QWidget* BuildInputs(QWidget* tabArea) {
+    auto* page = new TTabSheet(QStringLiteral("TabSheet3"), tabArea);
     auto* pageBox = new QVBoxLayout(page);
     pageBox->setContentsMargins(0, 0, 0, 0);
     auto* scroll = new QScrollArea(page);

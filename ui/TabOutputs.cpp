@@ -82,8 +82,8 @@ void BuildConfirmationGroup(QWidget* page) {
 
 } // namespace
 
-QWidget* BuildOutputs() {
-    auto* page = new TTabSheet(QStringLiteral("TabSheet5"));
+QWidget* BuildOutputs(QWidget* tabArea) {
+    auto* page = new TTabSheet(QStringLiteral("TabSheet5"), tabArea);
     BuildOutputGroup(page, 1);
     BuildOutputGroup(page, 2);
     BuildConfirmationGroup(page);

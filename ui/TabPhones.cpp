@@ -14,8 +14,8 @@
 
 namespace Tabs {
 
-QWidget* BuildPhones() {
-    auto* page = new TTabSheet(QStringLiteral("TabSheet2"));
+QWidget* BuildPhones(QWidget* tabArea) {
+    auto* page = new TTabSheet(QStringLiteral("TabSheet2"), tabArea);
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(12, 6, 12, 6);
     grid->setVerticalSpacing(3);

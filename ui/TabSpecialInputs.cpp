@@ -31,10 +31,10 @@ const Block Blocks[] = {
 
 } // namespace
 
-QWidget* BuildSpecialInputs() {
+QWidget* BuildSpecialInputs(QWidget* tabArea) {
     // The buttons sit directly on the page: the dialogs tell them from the
     // inputs' and the outputs' buttons by their parent's name, "TabSheet4".
-    auto* page = new TTabSheet(QStringLiteral("TabSheet4"));
+    auto* page = new TTabSheet(QStringLiteral("TabSheet4"), tabArea);
     auto* grid = new QGridLayout(page);
     grid->setVerticalSpacing(2);
     grid->setHorizontalSpacing(8);

@@ -1,17 +1,19 @@
 #pragma once
 // Builders of the five tab pages. Each creates its page (named TabSheet1 ..
 // TabSheet5) with every control of that tab under its fixed object name;
-// the window wires the rules afterwards by those names.
+// the window wires the rules afterwards by those names. The page is built
+// inside the tab area, so that its controls take the window's face as they
+// are made rather than all at once when the page is added.
 
 class QWidget;
 
 namespace Tabs {
 
-QWidget* BuildBasic();        // "Podstawowe"         TabSheet1
-QWidget* BuildPhones();       // "numery telefonów"   TabSheet2
-QWidget* BuildInputs();       // "Wejścia"            TabSheet3
-QWidget* BuildSpecialInputs(); // "Wejścia specjalne" TabSheet4
-QWidget* BuildOutputs();      // "Wyjścia"            TabSheet5
+QWidget* BuildBasic(QWidget* tabArea);         // "Podstawowe"         TabSheet1
+QWidget* BuildPhones(QWidget* tabArea);        // "numery telefonów"   TabSheet2
+QWidget* BuildInputs(QWidget* tabArea);        // "Wejścia"            TabSheet3
+QWidget* BuildSpecialInputs(QWidget* tabArea); // "Wejścia specjalne"  TabSheet4
+QWidget* BuildOutputs(QWidget* tabArea);       // "Wyjścia"            TabSheet5
 
 // The groups of "Podstawowe" keep their places at 96 dpi; when the window's
 // face is wider than the one the window was drawn for, a column widens just

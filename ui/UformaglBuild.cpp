@@ -111,12 +111,12 @@ void TGlownaF::BuildTabs() {
     PageControl2 = new QTabWidget(this);
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
     PageControl2->setFixedHeight(TabsHeight);
-    QWidget* basic = Tabs::BuildBasic();
+    QWidget* basic = Tabs::BuildBasic(PageControl2);
     PageControl2->addTab(basic, QStringLiteral("Podstawowe"));
-    PageControl2->addTab(Tabs::BuildPhones(), QStringLiteral("numery telefonów"));
-    PageControl2->addTab(Tabs::BuildInputs(), QStringLiteral("Wejścia"));
-    PageControl2->addTab(Tabs::BuildSpecialInputs(), QStringLiteral("Wejścia specjalne"));
-    PageControl2->addTab(Tabs::BuildOutputs(), QStringLiteral("Wyjścia"));
+    PageControl2->addTab(Tabs::BuildPhones(PageControl2), QStringLiteral("numery telefonów"));
+    PageControl2->addTab(Tabs::BuildInputs(PageControl2), QStringLiteral("Wejścia"));
+    PageControl2->addTab(Tabs::BuildSpecialInputs(PageControl2), QStringLiteral("Wejścia specjalne"));
+    PageControl2->addTab(Tabs::BuildOutputs(PageControl2), QStringLiteral("Wyjścia"));
     PageControl2->setCurrentIndex(0);
     Tabs::FitBasicColumns(basic);
 }
