@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -36,14 +37,21 @@ TEST_F(Window, TabsInTheirOrder) {
 
 // The pages behind the first are measured only when their tab comes to the
 // front: each must then fill the tab area, with every edit and button inside
-// the page at a usable size and none lying over another.
+// the page at a usable size and none lying over another, and from then on
+// hold the window at least as wide as the page needs.
 TEST_F(Window, EveryPageIsLaidOutWhenItsTabComesToTheFront) {
     ShowActive();
     for (int i = 0; i < window->PageControl2->count(); ++i) {
         window->PageControl2->setCurrentIndex(i);
-        QApplication::processEvents();
+        // A page's new size travels up one layout per pass of the event loop.
+        for (int pass = 0; pass < 3; ++pass)
+            QApplication::processEvents();
         QWidget* sheet = window->PageControl2->widget(i);
         EXPECT_EQ(sheet->size(), sheet->parentWidget()->size()) << i;
+        // Once seen, a page keeps the window from being made too narrow for it.
+        if (const QLayout* layout = sheet->layout()) {
+            EXPECT_GE(window->minimumSizeHint().width(), layout->minimumSize().width()) << i;
+        }
         QList<QRect> taken;
         for (QWidget* c : sheet->findChildren<QWidget*>()) {
             const bool control = qobject_cast<QLineEdit*>(c) || qobject_cast<QAbstractButton*>(c);
