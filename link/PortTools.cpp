@@ -27,8 +27,7 @@ bool IsSerialPort(const QByteArray& entry) {
     struct stat info {};
     if (::stat((entry + "/device").constData(), &info) != 0)
         return false;
-    const QByteArray type = ReadAttribute(entry + "/type");
-    return type.isEmpty() || type != "0";
+    return ReadAttribute(entry + "/type") != "0"; // no type shown: not the serial core
 }
 
 } // namespace
