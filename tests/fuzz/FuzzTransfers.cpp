@@ -7,6 +7,7 @@
 #include "FuzzInput.h"
 #include "TComDataPacket.h"
 #include "TTransferEngine.h"
+#include "TransferWiring.h"
 
 #include <QCoreApplication>
 
@@ -40,8 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool busy = false;
     engine.SetCallbacks({[](const QString&) { return 0; }, [](int, const QString&) {},
                          [&busy](bool b) { busy = b; }, [] {}});
-    packet.SetOnCustomStop([&engine](const QByteArray& s) { engine.ComDataPacket2CustomStop(s); });
-    packet.SetOnError([&engine](const QString& m) { engine.ReceiveFailed(m); });
+    WireCollector(engine, packet);
 
     int failArmed = 0; // a failing write stays armed for the next two steps
     while (!input.AtEnd()) {

@@ -3,6 +3,7 @@
 
 #include "FakePort.h"
 #include "TransferFixture.h"
+#include "TransferWiring.h"
 
 #include <QTest>
 
@@ -20,8 +21,7 @@ protected:
 
     void SetUp() override {
         engine.SetCallbacks(shown.Callbacks());
-        packet.SetOnCustomStop([this](const QByteArray& s) { engine.ComDataPacket2CustomStop(s); });
-        packet.SetOnError([this](const QString& m) { engine.ReceiveFailed(m); });
+        WireCollector(engine, packet);
     }
     void Feed(const QByteArray& chunk) { ASSERT_NO_THROW(packet.AddChunk(chunk)); }
     QByteArray Frame(int from, int size) const {
